@@ -1,0 +1,131 @@
+// The engine's only way to the operating system: files, attributes, times, dates, the user name,
+// message boxes, tones, and opening documents or programs. One Win32 implementation and one
+// POSIX implementation; both take the engine's paths, which use '\' as the IDE's world does.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace qelvo {
+namespace platform {
+
+// Message box styles and answers, with Win32's values so the two layers agree.
+enum : unsigned {
+    kMbOk = 0x0,
+    kMbOkCancel = 0x1,
+    kMbYesNoCancel = 0x3,
+    kMbYesNo = 0x4,
+    kMbIconStop = 0x10,
+    kMbIconQuestion = 0x20,
+    kMbIconExclamation = 0x30,
+    kMbIconInformation = 0x40,
+    kMbSystemModal = 0x1000,
+    kMbTaskModal = 0x2000,
+};
+enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+// Where message boxes and tones go. The system's sink shows MessageBoxA and sounds Beep (on
+// POSIX it writes to stderr and answers as if the first button was pressed); tests install a
+// recorder.
+class MessageSink {
+public:
+    virtual int Show(void* owner, const char* text, const char* title, unsigned flags) = 0;
+    virtual void Tone(unsigned hertz, unsigned milliseconds) = 0;
+
+protected:
+    ~MessageSink() = default;
+};
+
+// Installs a sink and returns the previous one; null puts the system's sink back.
+MessageSink* SetMessageSink(MessageSink* sink);
+int ShowMessage(const char* text, const char* title, unsigned flags, void* owner = nullptr);
+void Tone(unsigned hertz, unsigned milliseconds);
+
+// Opening a document (the browser on a page) or starting a program (an executable node).
+class Launcher {
+public:
+    virtual bool OpenDocument(const char* path) = 0;
+    virtual bool StartProgram(const char* commandLine) = 0;
+
+protected:
+    ~Launcher() = default;
+};
+Launcher* SetLauncher(Launcher* launcher);
+bool OpenDocument(const char* path);
+bool StartProgram(const char* commandLine);
+
+// ---- Files -------------------------------------------------------------------------------
+
+// The path the operating system is given: on POSIX every '\' becomes '/'.
+std::string NativePath(const char* path);
+FILE* OpenFile(const char* path, const char* mode);
+
+struct FileStatus {
+    bool exists = false;
+    bool isDirectory = false;
+    bool readOnly = false;
+    uint64_t size = 0;
+    int64_t lastWrite = 0; // seconds since 1970-01-01 UTC
+};
+FileStatus GetFileStatus(const char* path);
+bool FileExists(const char* path);
+bool SetReadOnly(const char* path, bool readOnly);
+
+// DOS date and time (local time, 2-second resolution), as the IDE's world stores them.
+bool SetFileDosTime(const char* path, uint16_t dosDate, uint16_t dosTime);
+bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime);
+
+bool RenameFile(const char* from, const char* to);
+bool RemoveFile(const char* path);
+bool MakeDirectory(const char* path);
+bool RemoveEmptyDirectory(const char* path);
+// Copies the whole file, keeping its last-write time.
+bool CopyWholeFile(const char* from, const char* to);
+std::string CurrentDirectory();
+bool ChangeDirectory(const char* path);
+
+struct DirEntry {
+    std::string name;
+    bool isDirectory = false;
+    bool readOnly = false;
+    uint64_t size = 0;
+    int64_t lastWrite = 0;
+};
+// Lists "dir\pattern" ('*' and '?' wildcards, "*.*" is everything). Names starting with '.'
+// ("." and ".." included) are reported: callers skip them. Directories only when asked.
+// POSIX matches without regard to case and lists in byte order of names; Win32 lists as
+// FindFirstFileA does. False when the directory cannot be read.
+bool ListDirectory(const char* pattern, bool withDirectories, std::vector<DirEntry>& out);
+
+// Wildcard match of one name, case-insensitive ('*' any run, '?' one character; "*.*" matches
+// every name, as on DOS).
+bool MatchPattern(const char* name, const char* pattern);
+
+// ---- Clock, dates, user ------------------------------------------------------------------
+
+struct DateTime {
+    int year = 1970, month = 1, day = 1;
+    int dayOfWeek = 4; // 0 = Sunday
+    int hour = 0, minute = 0, second = 0;
+};
+DateTime NowUtc();
+DateTime NowLocal();
+DateTime LocalFromUnix(int64_t seconds);
+
+// The user's default formats (GetDateFormatA/GetTimeFormatA on Windows; fixed US formats on
+// POSIX: 3/5/2024, Tuesday, March 5, 2024, 2:07:09 PM).
+std::string FormatShortDate(const DateTime& when);
+std::string FormatLongDate(const DateTime& when);
+std::string FormatTime(const DateTime& when);
+
+std::string UserName();
+
+// DOS packing helpers shared by both layers.
+uint16_t PackDosDate(int year, int month, int day);
+uint16_t PackDosTime(int hour, int minute, int second);
+DateTime UnpackDos(uint16_t dosDate, uint16_t dosTime);
+
+} // namespace platform
+} // namespace qelvo
