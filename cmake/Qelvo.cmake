@@ -14,7 +14,7 @@ endif()
 
 # Warnings for the project's own targets (not for GoogleTest).
 function(qelvo_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
     if(QELVO_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
