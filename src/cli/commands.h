@@ -1,0 +1,18 @@
+// The commands of the `qelvo` tool. Each takes the arguments after its name and gives the exit
+// status: 0 done, 1 the engine failed, 2 bad usage or a missing directory.
+#pragma once
+
+namespace qelvo {
+namespace cli {
+
+int RunRcgen(int argc, char** argv);   // qelvo rcgen DIR
+int RunVersion(int argc, char** argv); // qelvo version DIR
+int RunHtml(int argc, char** argv);    // qelvo html DIR [--filters PATTERNS] [--name NAME]
+
+// Prints "qelvo: <message>" on stderr and gives 2.
+int UsageError(const char* message);
+// The path as the platform writes it ('\' on Windows, '/' elsewhere).
+const char* DisplayPath(const char* enginePath);
+
+} // namespace cli
+} // namespace qelvo
