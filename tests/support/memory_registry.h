@@ -11,7 +11,7 @@
 namespace qelvo {
 namespace testing_support {
 
-class MemoryRegistry : public SettingsRegistry {
+class MemoryRegistry final : public SettingsRegistry {
 public:
     MemoryRegistry() { previous_ = SetSettingsRegistry(this); }
     ~MemoryRegistry() { SetSettingsRegistry(previous_); }
