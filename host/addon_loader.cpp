@@ -21,7 +21,9 @@ bool ReadText(HKEY key, const char* name, std::string& out) {
     return true;
 }
 
-bool IsYes(const std::string& text) { return lstrcmpiA(text.c_str(), "Yes") == 0; }
+bool IsYes(const std::string& text) {
+    return lstrcmpiA(text.c_str(), "Yes") == 0;
+}
 
 void Report(const std::string& text) {
     platform::ShowMessage(text.c_str(), kHostTitle, platform::kMbOk | platform::kMbIconStop);
@@ -44,20 +46,17 @@ int AddOnLoader::Startup() {
     int started = 0;
     for (const std::string& keyName : names) {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(addOns, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-            continue;
+        if (RegOpenKeyExA(addOns, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
         std::string enabled, path;
         bool wanted = ReadText(key, "Enabled", enabled) && IsYes(enabled);
         bool hasPath = ReadText(key, "Path", path) && !path.empty();
         RegCloseKey(key);
-        if (!wanted)
-            continue;
+        if (!wanted) continue;
         if (!hasPath) {
             Report("Add-on " + keyName + ": its registry key has no Path.");
             continue;
         }
-        if (Load(keyName, path))
-            ++started;
+        if (Load(keyName, path)) ++started;
     }
     RegCloseKey(addOns);
     return started;
@@ -75,16 +74,15 @@ bool AddOnLoader::Load(const std::string& key, const std::string& path) {
         Report("Add-on " + key + ": " + path + " has no " + ide::kAddOnEntryName + ".");
         return false;
     }
-    ide::AddOnEntryFunction entry = reinterpret_cast<ide::AddOnEntryFunction>(
-        reinterpret_cast<void (*)()>(found));
+    ide::AddOnEntryFunction entry =
+        reinterpret_cast<ide::AddOnEntryFunction>(reinterpret_cast<void (*)()>(found));
     addOns_.push_back(LoadedAddOn{key, path, module, entry});
     entry(ide_.Services());
     return true;
 }
 
 void AddOnLoader::Shutdown() {
-    if (addOns_.empty())
-        return;
+    if (addOns_.empty()) return;
     for (auto addOn = addOns_.rbegin(); addOn != addOns_.rend(); ++addOn)
         addOn->entry(nullptr);
     ide_.DropAddOnObjects();

@@ -8,8 +8,7 @@
 namespace qelvo {
 namespace host {
 
-template <class Client>
-class ClientList {
+template <class Client> class ClientList {
 public:
     ClientList() = default;
     ClientList(const ClientList&) = delete;
@@ -18,16 +17,14 @@ public:
 
     // Refuses null and a client that is already there.
     bool Add(Client* client) {
-        if (!client || Has(client))
-            return false;
+        if (!client || Has(client)) return false;
         client->AddRef();
         clients_.push_back(client);
         return true;
     }
     bool Remove(Client* client) {
         auto found = std::find(clients_.begin(), clients_.end(), client);
-        if (found == clients_.end())
-            return false;
+        if (found == clients_.end()) return false;
         clients_.erase(found);
         client->Release();
         return true;
@@ -41,12 +38,10 @@ public:
 
     // Calls each client; one that leaves during the round is not called after it left, and
     // each is held while it is called.
-    template <class Call>
-    void Notify(Call call) {
+    template <class Call> void Notify(Call call) {
         std::vector<Client*> round = clients_;
         for (Client* client : round) {
-            if (!Has(client))
-                continue;
+            if (!Has(client)) continue;
             client->AddRef();
             call(client);
             client->Release();

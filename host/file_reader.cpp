@@ -13,8 +13,7 @@ namespace host {
 namespace {
 bool ReadDisk(const std::string& path, std::string& text) {
     FILE* file = platform::OpenFile(path.c_str(), "rb");
-    if (!file)
-        return false;
+    if (!file) return false;
     text.clear();
     char buffer[8192];
     size_t n;
@@ -34,7 +33,7 @@ public:
     }
     ide::IdeResult QELVO_IDECALL QueryOpenInEditor() override {
         return editors_ && !fileName_.empty() && editors_->IsOpen(fileName_) ? ide::kIdeOk
-                                                                              : ide::kIdeFalse;
+                                                                             : ide::kIdeFalse;
     }
     // The whole text is taken when the reader opens: later changes to the file or the editor
     // are not seen by this reader.
@@ -47,15 +46,12 @@ public:
             open_ = editors_->Text(fileName_, text_);
         else if (mode == ide::kReadCurrentText)
             open_ = ReadDisk(fileName_, text_);
-        if (!open_)
-            text_.clear();
+        if (!open_) text_.clear();
         return open_ ? 1 : 0;
     }
     int32_t QELVO_IDECALL Read(void* buffer, int32_t count) override {
-        if (!open_ || !buffer || count < 0)
-            return -1;
-        if (count > kMaxReadChunk)
-            count = kMaxReadChunk;
+        if (!open_ || !buffer || count < 0) return -1;
+        if (count > kMaxReadChunk) count = kMaxReadChunk;
         size_t left = text_.size() - position_;
         size_t n = left < static_cast<size_t>(count) ? left : static_cast<size_t>(count);
         std::memcpy(buffer, text_.data() + position_, n);
@@ -63,12 +59,10 @@ public:
         return static_cast<int32_t>(n);
     }
     int32_t QELVO_IDECALL Seek(int32_t offset, int32_t origin) override {
-        if (!open_ || (origin != ide::kSeekStart && origin != ide::kSeekEnd))
-            return -1;
-        long long target = (origin == ide::kSeekEnd ? static_cast<long long>(text_.size()) : 0) +
-                           offset;
-        if (target < 0 || target > static_cast<long long>(text_.size()))
-            return -1;
+        if (!open_ || (origin != ide::kSeekStart && origin != ide::kSeekEnd)) return -1;
+        long long target =
+            (origin == ide::kSeekEnd ? static_cast<long long>(text_.size()) : 0) + offset;
+        if (target < 0 || target > static_cast<long long>(text_.size())) return -1;
         position_ = static_cast<size_t>(target);
         return static_cast<int32_t>(position_);
     }
@@ -87,7 +81,9 @@ private:
 };
 } // namespace
 
-ide::HostFileReader* NewFileReader(EditorTextSource* editors) { return new FileReaderImpl(editors); }
+ide::HostFileReader* NewFileReader(EditorTextSource* editors) {
+    return new FileReaderImpl(editors);
+}
 
 } // namespace host
 } // namespace qelvo

@@ -16,21 +16,18 @@ int LiveObjects(ObjectKind kind);
 void NoteObjectMade(ObjectKind kind);
 void NoteObjectGone(ObjectKind kind);
 
-template <class I>
-bool AnswersQuery(const ide::IdeGuid& id) {
+template <class I> bool AnswersQuery(const ide::IdeGuid& id) {
     return ide::IdeGuidEqual(id, I::kId) || ide::IdeGuidEqual(id, ide::IUnknown::kId);
 }
 
-template <class I, ObjectKind Kind>
-class CountedObject : public I {
+template <class I, ObjectKind Kind> class CountedObject : public I {
 public:
     CountedObject() { NoteObjectMade(Kind); }
     CountedObject(const CountedObject&) = delete;
     CountedObject& operator=(const CountedObject&) = delete;
 
     ide::IdeResult QELVO_IDECALL QueryInterface(const ide::IdeGuid& id, void** out) override {
-        if (!out)
-            return ide::kIdeNoInterface;
+        if (!out) return ide::kIdeNoInterface;
         if (!AnswersQuery<I>(id)) {
             *out = nullptr;
             return ide::kIdeNoInterface;
@@ -42,8 +39,7 @@ public:
     uint32_t QELVO_IDECALL AddRef() override { return ++count_; }
     uint32_t QELVO_IDECALL Release() override {
         uint32_t left = --count_;
-        if (left == 0)
-            delete this;
+        if (left == 0) delete this;
         return left;
     }
     uint32_t RefCount() const { return count_; }
@@ -55,16 +51,14 @@ private:
     uint32_t count_ = 1;
 };
 
-template <class I>
-class ServiceObject : public I {
+template <class I> class ServiceObject : public I {
 public:
     ServiceObject() = default;
     ServiceObject(const ServiceObject&) = delete;
     ServiceObject& operator=(const ServiceObject&) = delete;
 
     ide::IdeResult QELVO_IDECALL QueryInterface(const ide::IdeGuid& id, void** out) override {
-        if (!out)
-            return ide::kIdeNoInterface;
+        if (!out) return ide::kIdeNoInterface;
         if (!AnswersQuery<I>(id)) {
             *out = nullptr;
             return ide::kIdeNoInterface;

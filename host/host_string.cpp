@@ -18,9 +18,15 @@ private:
 };
 } // namespace
 
-int LiveObjects(ObjectKind kind) { return liveObjects[static_cast<int>(kind)]; }
-void NoteObjectMade(ObjectKind kind) { ++liveObjects[static_cast<int>(kind)]; }
-void NoteObjectGone(ObjectKind kind) { --liveObjects[static_cast<int>(kind)]; }
+int LiveObjects(ObjectKind kind) {
+    return liveObjects[static_cast<int>(kind)];
+}
+void NoteObjectMade(ObjectKind kind) {
+    ++liveObjects[static_cast<int>(kind)];
+}
+void NoteObjectGone(ObjectKind kind) {
+    --liveObjects[static_cast<int>(kind)];
+}
 
 ide::HostString* NewHostString(const char* text) {
     HostStringImpl* s = new HostStringImpl;
@@ -36,8 +42,7 @@ std::string TakeText(ide::HostString* text) {
 
 bool TakeText(ide::HostString* text, std::string& out) {
     out.clear();
-    if (!text)
-        return false;
+    if (!text) return false;
     const char* chars = text->GetText();
     out = chars ? chars : "";
     text->Release();

@@ -13,18 +13,16 @@ public:
     ide::IdeMessage QELVO_IDECALL AddMessage(ide::IdeMessage parent,
                                              ide::HostString* text) override {
         std::string body = TakeText(text);
-        if (parent != 0 && !host_.Known(group_, parent))
-            return 0;
+        if (parent != 0 && !host_.Known(group_, parent)) return 0;
         return Append(HostMessage{0, parent, body, false, std::string(), 0, 0, 0});
     }
     ide::IdeMessage QELVO_IDECALL AddSubMessage(ide::IdeMessage parent, ide::HostString* text,
-                                                ide::HostString* file, int32_t line,
-                                                int32_t column, int32_t kind) override {
+                                                ide::HostString* file, int32_t line, int32_t column,
+                                                int32_t kind) override {
         std::string body = TakeText(text);
         std::string place;
         bool withFile = TakeText(file, place);
-        if (!host_.Known(group_, parent))
-            return 0;
+        if (!host_.Known(group_, parent)) return 0;
         return Append(HostMessage{0, parent, body, true, place, withFile ? line : 0,
                                   withFile ? column : 0, kind});
     }
@@ -42,8 +40,7 @@ private:
 
 const HostMessageGroup* MessageHost::Group(const std::string& title) const {
     for (const HostMessageGroup& group : groups_)
-        if (group.title == title)
-            return &group;
+        if (group.title == title) return &group;
     return nullptr;
 }
 
@@ -54,21 +51,18 @@ void MessageHost::ClearMessages() {
 
 bool MessageHost::Known(size_t group, ide::IdeMessage handle) const {
     for (const HostMessage& message : groups_[group].messages)
-        if (message.handle == handle)
-            return true;
+        if (message.handle == handle) return true;
     return false;
 }
 
 ide::MessageGroup* QELVO_IDECALL MessageHost::NewGroup(ide::HostString* title,
                                                        ide::HostString* menuText) {
     std::string titleText = TakeText(title), menu = TakeText(menuText);
-    if (titleText.empty())
-        return nullptr;
+    if (titleText.empty()) return nullptr;
     size_t index = 0;
     while (index < groups_.size() && groups_[index].title != titleText)
         ++index;
-    if (index == groups_.size())
-        groups_.push_back(HostMessageGroup{titleText, menu, {}});
+    if (index == groups_.size()) groups_.push_back(HostMessageGroup{titleText, menu, {}});
     return new GroupObject(*this, index);
 }
 

@@ -15,7 +15,7 @@ struct HostMessage {
     ide::IdeMessage handle;
     ide::IdeMessage parent; // 0 at the top level
     std::string text;
-    bool sub;               // added as a sub-message (with a place in a file and a kind)
+    bool sub; // added as a sub-message (with a place in a file and a kind)
     std::string file;
     int32_t line, column, kind;
 };

@@ -11,15 +11,14 @@ namespace host {
 namespace {
 constexpr char kHeader[] = "QelvoStandInProject 1";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
@@ -141,25 +140,21 @@ public:
         int number = 0;
         while (pos < text.size()) {
             size_t end = text.find('\n', pos);
-            if (end == std::string::npos)
-                end = text.size();
+            if (end == std::string::npos) end = text.size();
             std::string line = text.substr(pos, end - pos);
             pos = end + 1;
             ++number;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!Line(number, line))
-                return nullptr;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!Line(number, line)) return nullptr;
         }
         int last = number > 0 ? number : 1;
         if (!headerSeen_)
-            return Fail(last, std::string("the file ends before its first line \"") + kHeader +
-                                  "\"");
+            return Fail(last,
+                        std::string("the file ends before its first line \"") + kHeader + "\"");
         if (!stack_.empty())
             return Fail(last, "the file ends inside the node opened at line " +
                                   std::to_string(stack_.back().line) + " (its End is missing)");
-        if (project_->Top() == 0)
-            return Fail(last, "the file ends before the project's top node");
+        if (project_->Top() == 0) return Fail(last, "the file ends before the project's top node");
         return std::move(project_);
     }
 
@@ -173,8 +168,7 @@ private:
         size_t start = 0;
         while (start < line.size() && IsBlank(line[start]))
             ++start;
-        if (start == line.size() || line[start] == ';')
-            return true;
+        if (start == line.size() || line[start] == ';') return true;
         std::string body = line.substr(start);
         if (!headerSeen_) {
             while (!body.empty() && IsBlank(body.back()))
@@ -201,10 +195,8 @@ private:
     }
 
     bool Statement(int number, const std::string& keyword, Arguments& args, std::string& problem) {
-        if (keyword == "Node")
-            return args.End(problem) && OpenNewNode(number, problem);
-        if (keyword == "End")
-            return args.End(problem) && CloseNode(problem);
+        if (keyword == "Node") return args.End(problem) && OpenNewNode(number, problem);
+        if (keyword == "End") return args.End(problem) && CloseNode(problem);
         if (stack_.empty()) {
             problem = "\"" + keyword + "\" outside a node";
             return false;
@@ -230,8 +222,7 @@ private:
         }
         if (keyword == "Directory") {
             unsigned long which = 0;
-            if (!args.Number(9, which, problem))
-                return false;
+            if (!args.Number(9, which, problem)) return false;
             if (which != ide::kIncludeDirectories && which != ide::kSourceDirectories) {
                 problem = "the directory option is 1 (include) or 3 (sources), not " +
                           std::to_string(which);
@@ -253,8 +244,7 @@ private:
                 problem = "an option needs a name";
                 return false;
             }
-            if (!Once(open, "Option \"" + text + "\"", problem))
-                return false;
+            if (!Once(open, "Option \"" + text + "\"", problem)) return false;
             project_->SetOption(open.handle, text, bytes.data(), bytes.size());
             return true;
         }
@@ -264,10 +254,8 @@ private:
     }
 
     bool Once(OpenNode& open, const std::string& what, std::string& problem) {
-        if (open.seen.insert(what).second)
-            return true;
-        problem = what + " is given twice for the node opened at line " +
-                  std::to_string(open.line);
+        if (open.seen.insert(what).second) return true;
+        problem = what + " is given twice for the node opened at line " + std::to_string(open.line);
         return false;
     }
 
@@ -336,12 +324,9 @@ void FormatNode(const Project& project, ide::IdeNode handle, int depth, std::str
     out += indent + "Node\n";
     out += inner + "Name " + Quote(node.name) + "\n";
     out += inner + "Type " + Quote(node.type) + "\n";
-    if (!node.description.empty())
-        out += inner + "Description " + Quote(node.description) + "\n";
-    if (!node.file.empty())
-        out += inner + "File " + Quote(node.file) + "\n";
-    if (!node.output.empty())
-        out += inner + "Output " + Quote(node.output) + "\n";
+    if (!node.description.empty()) out += inner + "Description " + Quote(node.description) + "\n";
+    if (!node.file.empty()) out += inner + "File " + Quote(node.file) + "\n";
+    if (!node.output.empty()) out += inner + "Output " + Quote(node.output) + "\n";
     for (const auto& directory : node.directories)
         out += inner + "Directory " + std::to_string(directory.first) + " " +
                Quote(directory.second) + "\n";
@@ -393,8 +378,7 @@ std::string FormatProject(const Project& project) {
     std::string out = "; Project of the stand-in IDE (see docs/stand-in-project-format.md)\n";
     out += kHeader;
     out += "\n";
-    if (project.Top() != 0)
-        FormatNode(project, project.Top(), 0, out);
+    if (project.Top() != 0) FormatNode(project, project.Top(), 0, out);
     return out;
 }
 
@@ -402,10 +386,8 @@ bool WriteProjectFile(const Project& project, std::string& error) {
     std::string text = FormatProject(project);
     FILE* file = platform::OpenFile(project.Path().c_str(), "wb");
     bool ok = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (file && std::fclose(file) != 0)
-        ok = false;
-    if (!ok)
-        error = "Project file " + project.Path() + " cannot be written.";
+    if (file && std::fclose(file) != 0) ok = false;
+    if (!ok) error = "Project file " + project.Path() + " cannot be written.";
     return ok;
 }
 

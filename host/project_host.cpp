@@ -46,8 +46,7 @@ public:
     }
     ide::IdeNode QELVO_IDECALL GetNextSibling() override {
         const ProjectNode* node = Node();
-        if (!node || node->parent == 0)
-            return 0;
+        if (!node || node->parent == 0) return 0;
         const std::vector<ide::IdeNode>& siblings = host_.project_->Node(node->parent)->children;
         auto self = std::find(siblings.begin(), siblings.end(), node_);
         return self != siblings.end() && self + 1 != siblings.end() ? *(self + 1) : 0;
@@ -79,15 +78,11 @@ public:
     ide::IdeNode QELVO_IDECALL AddNode(ide::IdeNode parent, ide::HostString* name,
                                        ide::HostString* type, uint32_t flags) override {
         std::string nameText = TakeText(name), typeText;
-        if (!TakeText(type, typeText))
-            typeText = TypeFromName(nameText);
-        if (!host_.project_ || nameText.empty())
-            return 0;
+        if (!TakeText(type, typeText)) typeText = TypeFromName(nameText);
+        if (!host_.project_ || nameText.empty()) return 0;
         ide::IdeNode node = host_.project_->Add(parent, nameText, typeText);
-        if (node == 0)
-            return 0;
-        if (!typeText.empty() && typeText[0] == '.')
-            host_.project_->Node(node)->file = nameText;
+        if (node == 0) return 0;
+        if (!typeText.empty() && typeText[0] == '.') host_.project_->Node(node)->file = nameText;
         host_.clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeAdded(node); });
         return node;
     }
@@ -96,8 +91,7 @@ public:
         return host_.project_ ? host_.project_->FindByFileName(text) : 0;
     }
     ide::IdeBool QELVO_IDECALL RemoveNode(ide::IdeNode node) override {
-        if (!host_.project_ || !host_.project_->Remove(node))
-            return 0;
+        if (!host_.project_ || !host_.project_->Remove(node)) return 0;
         host_.clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeRemoved(node); });
         return 1;
     }
@@ -105,15 +99,13 @@ public:
         return host_.project_ ? host_.project_->Top() : 0;
     }
     ide::INodeInfo* QELVO_IDECALL NodeInfo(ide::IdeNode node) override {
-        if (!host_.project_ || !host_.project_->Node(node))
-            return nullptr;
+        if (!host_.project_ || !host_.project_->Node(node)) return nullptr;
         return new NodeInfoImpl(host_, node);
     }
     ide::IdeBool QELVO_IDECALL SetNodeOption(ide::IdeNode node, ide::HostString* name,
                                              const void* data, uint32_t size) override {
         std::string nameText = TakeText(name);
-        if (!host_.project_ || !host_.project_->SetOption(node, nameText, data, size))
-            return 0;
+        if (!host_.project_ || !host_.project_->SetOption(node, nameText, data, size)) return 0;
         host_.clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeOptionsChanged(node); });
         return 1;
     }
@@ -122,10 +114,8 @@ public:
         std::string nameText = TakeText(name);
         const NodeOption* option =
             host_.project_ ? host_.project_->Option(node, nameText) : nullptr;
-        if (size)
-            *size = option ? static_cast<uint32_t>(option->bytes.size()) : 0;
-        if (!option)
-            return nullptr;
+        if (size) *size = option ? static_cast<uint32_t>(option->bytes.size()) : 0;
+        if (!option) return nullptr;
         return option->bytes.empty() ? kNoBytes : option->bytes.data();
     }
 
@@ -154,8 +144,7 @@ public:
 
     ide::HostString* QELVO_IDECALL DirectoryOption(ide::IdeNode node, int32_t which) override {
         std::string text;
-        if (!host_.project_ || !host_.project_->DirectoryOption(node, which, text))
-            return nullptr;
+        if (!host_.project_ || !host_.project_->DirectoryOption(node, which, text)) return nullptr;
         return NewHostString(text);
     }
 
@@ -167,15 +156,22 @@ ProjectHost::ProjectHost()
     : service_(new ProjectServiceImpl(*this)), saveService_(new SaveServiceImpl(*this)),
       optionService_(new OptionServiceImpl(*this)) {}
 
-ProjectHost::~ProjectHost() { DropClients(); }
+ProjectHost::~ProjectHost() {
+    DropClients();
+}
 
-ide::ProjectService* ProjectHost::Service() { return service_.get(); }
-ide::ProjectSaveService* ProjectHost::SaveService() { return saveService_.get(); }
-ide::OptionService* ProjectHost::OptionService() { return optionService_.get(); }
+ide::ProjectService* ProjectHost::Service() {
+    return service_.get();
+}
+ide::ProjectSaveService* ProjectHost::SaveService() {
+    return saveService_.get();
+}
+ide::OptionService* ProjectHost::OptionService() {
+    return optionService_.get();
+}
 
 bool ProjectHost::Open(const std::string& path) {
-    if (project_ && !Close(true))
-        return false;
+    if (project_ && !Close(true)) return false;
     std::string error;
     std::unique_ptr<Project> loaded = ReadProjectFile(path, error);
     if (!loaded) {
@@ -192,8 +188,7 @@ bool ProjectHost::Open(const std::string& path) {
 }
 
 bool ProjectHost::Save() {
-    if (!project_)
-        return false;
+    if (!project_) return false;
     saveClients_.Notify([](ide::IProjectSaveClient* c) { c->OnProjectSave(); });
     std::string error;
     if (!project_ || !WriteProjectFile(*project_, error)) {
@@ -207,14 +202,12 @@ bool ProjectHost::Save() {
 }
 
 bool ProjectHost::Close(bool save) {
-    if (!project_)
-        return false;
+    if (!project_) return false;
     bool keep = false;
-    clients_.Notify([&keep](ide::IProjectClient* c) { keep = keep || c->QueryCloseProject() != 0; });
-    if (keep)
-        return false;
-    if (save)
-        Save();
+    clients_.Notify(
+        [&keep](ide::IProjectClient* c) { keep = keep || c->QueryCloseProject() != 0; });
+    if (keep) return false;
+    if (save) Save();
     project_.reset();
     clients_.Notify([](ide::IProjectClient* c) { c->OnProjectClosed(); });
     return true;
@@ -222,8 +215,7 @@ bool ProjectHost::Close(bool save) {
 
 bool ProjectHost::Rename(ide::IdeNode node, const std::string& name) {
     ProjectNode* target = project_ ? project_->Node(node) : nullptr;
-    if (!target || name.empty())
-        return false;
+    if (!target || name.empty()) return false;
     target->name = name;
     clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeRenamed(node); });
     return true;
@@ -231,28 +223,24 @@ bool ProjectHost::Rename(ide::IdeNode node, const std::string& name) {
 
 bool ProjectHost::SetDescription(ide::IdeNode node, const std::string& text) {
     ProjectNode* target = project_ ? project_->Node(node) : nullptr;
-    if (!target)
-        return false;
+    if (!target) return false;
     target->description = text;
     clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeChanged(node); });
     return true;
 }
 
 bool ProjectHost::SetDirectoryOption(ide::IdeNode node, int which, const std::string& text) {
-    if (!project_ || !project_->SetDirectoryOption(node, which, text))
-        return false;
+    if (!project_ || !project_->SetDirectoryOption(node, which, text)) return false;
     clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeOptionsChanged(node); });
     return true;
 }
 
 uint32_t ProjectHost::ServiceReferences() const {
-    return service_->RefCount() - 1 + saveService_->RefCount() - 1 +
-           optionService_->RefCount() - 1;
+    return service_->RefCount() - 1 + saveService_->RefCount() - 1 + optionService_->RefCount() - 1;
 }
 
 uint32_t ProjectHost::OverReleases() const {
-    return service_->OverReleases() + saveService_->OverReleases() +
-           optionService_->OverReleases();
+    return service_->OverReleases() + saveService_->OverReleases() + optionService_->OverReleases();
 }
 
 void ProjectHost::DropClients() {

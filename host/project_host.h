@@ -39,8 +39,8 @@ public:
     // when asked to, forgets the project and tells the clients (OnProjectClosed).
     bool Close(bool save = true);
     // Changes that the IDE's project window makes, with their notifications.
-    bool Rename(ide::IdeNode node, const std::string& name);        // OnNodeRenamed
-    bool SetDescription(ide::IdeNode node, const std::string& text); // OnNodeChanged
+    bool Rename(ide::IdeNode node, const std::string& name);                        // OnNodeRenamed
+    bool SetDescription(ide::IdeNode node, const std::string& text);                // OnNodeChanged
     bool SetDirectoryOption(ide::IdeNode node, int which, const std::string& text); // options
 
     Project* Current() { return project_.get(); }

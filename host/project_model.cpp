@@ -12,7 +12,8 @@ ide::IdeNode nextHandle = 0x100;
 
 bool IsAbsolute(const std::string& path) {
     return (!path.empty() && path[0] == '\\') ||
-           (path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0])));
+           (path.size() >= 2 && path[1] == ':' &&
+            std::isalpha(static_cast<unsigned char>(path[0])));
 }
 
 // Splits off the root ("\", "\\", "C:\") and resolves "." and ".." in the rest.
@@ -33,8 +34,7 @@ std::string Normalise(const std::string& path) {
     size_t pos = start;
     while (pos <= path.size()) {
         size_t end = path.find('\\', pos);
-        if (end == std::string::npos)
-            end = path.size();
+        if (end == std::string::npos) end = path.size();
         std::string step = path.substr(pos, end - pos);
         if (step == "..") {
             if (!steps.empty() && steps.back() != "..")
@@ -48,8 +48,7 @@ std::string Normalise(const std::string& path) {
     }
     std::string result = root;
     for (size_t i = 0; i < steps.size(); ++i) {
-        if (i > 0)
-            result += '\\';
+        if (i > 0) result += '\\';
         result += steps[i];
     }
     return result;
@@ -60,8 +59,7 @@ std::string TypeFromName(const std::string& name) {
     size_t slash = name.find_last_of("\\/");
     size_t base = slash == std::string::npos ? 0 : slash + 1;
     size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot < base)
-        return std::string();
+    if (dot == std::string::npos || dot < base) return std::string();
     // The IDE's node types are lower case (".cpp", ".exe"), whatever the file's letters.
     std::string type = name.substr(dot);
     for (char& c : type)
@@ -70,8 +68,7 @@ std::string TypeFromName(const std::string& name) {
 }
 
 bool SamePath(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(a[i])) !=
             std::tolower(static_cast<unsigned char>(b[i])))
@@ -89,19 +86,15 @@ std::string Project::Directory() const {
 std::string Project::Resolve(const std::string& written) const {
     std::string path = written;
     for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    if (path.empty())
-        return path;
-    if (!IsAbsolute(path) && !Directory().empty())
-        path = Directory() + "\\" + path;
+        if (c == '/') c = '\\';
+    if (path.empty()) return path;
+    if (!IsAbsolute(path) && !Directory().empty()) path = Directory() + "\\" + path;
     return Normalise(path);
 }
 
 ide::IdeNode Project::Add(ide::IdeNode parent, const std::string& name, const std::string& type) {
     if (parent == 0) {
-        if (top_ != 0)
-            return 0;
+        if (top_ != 0) return 0;
     } else if (!Node(parent)) {
         return 0;
     }
@@ -121,8 +114,7 @@ ide::IdeNode Project::Add(ide::IdeNode parent, const std::string& name, const st
 
 void Project::Forget(ide::IdeNode node) {
     auto found = nodes_.find(node);
-    if (found == nodes_.end())
-        return;
+    if (found == nodes_.end()) return;
     std::vector<ide::IdeNode> children = found->second.children;
     nodes_.erase(found);
     for (ide::IdeNode child : children)
@@ -131,8 +123,7 @@ void Project::Forget(ide::IdeNode node) {
 
 bool Project::Remove(ide::IdeNode node) {
     ProjectNode* target = Node(node);
-    if (!target || node == top_)
-        return false;
+    if (!target || node == top_) return false;
     std::vector<ide::IdeNode>& siblings = Node(target->parent)->children;
     for (size_t i = 0; i < siblings.size(); ++i) {
         if (siblings[i] == node) {
@@ -156,14 +147,10 @@ const ProjectNode* Project::Node(ide::IdeNode node) const {
 
 std::string Project::FileName(ide::IdeNode handle) const {
     const ProjectNode* node = Node(handle);
-    if (!node)
-        return std::string();
-    if (handle == top_)
-        return path_;
-    if (!node->file.empty())
-        return Resolve(node->file);
-    if (!node->type.empty() && node->type[0] == '.')
-        return Resolve(node->name);
+    if (!node) return std::string();
+    if (handle == top_) return path_;
+    if (!node->file.empty()) return Resolve(node->file);
+    if (!node->type.empty() && node->type[0] == '.') return Resolve(node->name);
     return node->name;
 }
 
@@ -173,8 +160,7 @@ std::string Project::OutputPath(ide::IdeNode handle) const {
 }
 
 ide::IdeNode Project::FindByFileName(const std::string& fileName) const {
-    if (top_ == 0 || fileName.empty())
-        return 0;
+    if (top_ == 0 || fileName.empty()) return 0;
     std::string wanted = Resolve(fileName);
     std::vector<ide::IdeNode> pending{top_};
     while (!pending.empty()) {
@@ -214,8 +200,7 @@ bool Project::SetDirectoryOption(ide::IdeNode handle, int which, const std::stri
 bool Project::SetOption(ide::IdeNode handle, const std::string& name, const void* data,
                         size_t size) {
     ProjectNode* node = Node(handle);
-    if (!node || name.empty() || size > kMaxNodeOptionSize || (size > 0 && !data))
-        return false;
+    if (!node || name.empty() || size > kMaxNodeOptionSize || (size > 0 && !data)) return false;
     const unsigned char* bytes = static_cast<const unsigned char*>(data);
     std::vector<unsigned char> value(bytes, bytes + size);
     for (NodeOption& option : node->options) {
@@ -230,11 +215,9 @@ bool Project::SetOption(ide::IdeNode handle, const std::string& name, const void
 
 const NodeOption* Project::Option(ide::IdeNode handle, const std::string& name) const {
     const ProjectNode* node = Node(handle);
-    if (!node)
-        return nullptr;
+    if (!node) return nullptr;
     for (const NodeOption& option : node->options)
-        if (option.name == name)
-            return &option;
+        if (option.name == name) return &option;
     return nullptr;
 }
 

@@ -9,11 +9,9 @@ public:
 
     // The services object's query is how add-ons ask for a service by its ID.
     ide::IdeResult QELVO_IDECALL QueryInterface(const ide::IdeGuid& id, void** out) override {
-        if (!out)
-            return ide::kIdeNoInterface;
+        if (!out) return ide::kIdeNoInterface;
         ide::IUnknown* service = Find(id);
-        if (!service)
-            return ServiceObject<ide::IdeServices>::QueryInterface(id, out);
+        if (!service) return ServiceObject<ide::IdeServices>::QueryInterface(id, out);
         service->AddRef();
         *out = service;
         return ide::kIdeOk;
@@ -26,36 +24,30 @@ public:
 private:
     ide::IUnknown* Find(const ide::IdeGuid& id) {
         using ide::IdeGuidEqual;
-        if (IdeGuidEqual(id, ide::ProjectService::kId))
-            return ide_.projects_.Service();
-        if (IdeGuidEqual(id, ide::ProjectSaveService::kId))
-            return ide_.projects_.SaveService();
-        if (IdeGuidEqual(id, ide::OptionService::kId))
-            return ide_.projects_.OptionService();
-        if (IdeGuidEqual(id, ide::ToolService::kId))
-            return ide_.tools_.get();
-        if (IdeGuidEqual(id, ide::MakeService::kId))
-            return &ide_.make_;
-        if (IdeGuidEqual(id, ide::MessageService::kId))
-            return &ide_.messages_;
-        if (IdeGuidEqual(id, ide::FrameService::kId))
-            return &ide_.frame_;
-        if (IdeGuidEqual(id, ide::OptionsDialogService::kId))
-            return &ide_.optionsDialog_;
-        if (IdeGuidEqual(id, ide::EditorService::kId))
-            return ide_.editor_;
+        if (IdeGuidEqual(id, ide::ProjectService::kId)) return ide_.projects_.Service();
+        if (IdeGuidEqual(id, ide::ProjectSaveService::kId)) return ide_.projects_.SaveService();
+        if (IdeGuidEqual(id, ide::OptionService::kId)) return ide_.projects_.OptionService();
+        if (IdeGuidEqual(id, ide::ToolService::kId)) return ide_.tools_.get();
+        if (IdeGuidEqual(id, ide::MakeService::kId)) return &ide_.make_;
+        if (IdeGuidEqual(id, ide::MessageService::kId)) return &ide_.messages_;
+        if (IdeGuidEqual(id, ide::FrameService::kId)) return &ide_.frame_;
+        if (IdeGuidEqual(id, ide::OptionsDialogService::kId)) return &ide_.optionsDialog_;
+        if (IdeGuidEqual(id, ide::EditorService::kId)) return ide_.editor_;
         return nullptr;
     }
 
     StandInIde& ide_;
 };
 
-StandInIde::StandInIde()
-    : tools_(new ToolHost(projects_)), services_(new ServicesObject(*this)) {}
+StandInIde::StandInIde() : tools_(new ToolHost(projects_)), services_(new ServicesObject(*this)) {}
 
-StandInIde::~StandInIde() { DropAddOnObjects(); }
+StandInIde::~StandInIde() {
+    DropAddOnObjects();
+}
 
-ide::IdeServices* StandInIde::Services() { return services_.get(); }
+ide::IdeServices* StandInIde::Services() {
+    return services_.get();
+}
 
 void StandInIde::DropAddOnObjects() {
     projects_.DropClients();

@@ -11,8 +11,8 @@ namespace qelvo {
 namespace host {
 
 const char* const ToolHost::kBuiltInTools[8] = {
-    "RunExecutable",  "EditText",       "Project",        "ClassExpert",
-    "EditResource",   "EditBitmapFile", "EditCursorFile", "EditIconFile",
+    "RunExecutable", "EditText",       "Project",        "ClassExpert",
+    "EditResource",  "EditBitmapFile", "EditCursorFile", "EditIconFile",
 };
 
 namespace {
@@ -45,23 +45,18 @@ public:
     void QELVO_IDECALL SetDescription(ide::HostString* text) override {
         description_ = TakeText(text);
     }
-    ide::HostString* QELVO_IDECALL GetDescription() override {
-        return NewHostString(description_);
-    }
+    ide::HostString* QELVO_IDECALL GetDescription() override { return NewHostString(description_); }
     void QELVO_IDECALL SetMenuText(ide::HostString* text) override { menuText_ = TakeText(text); }
     ide::HostString* QELVO_IDECALL GetMenuText() override { return NewHostString(menuText_); }
     void QELVO_IDECALL SetNote(ide::HostString* text) override { note_ = TakeText(text); }
     ide::HostString* QELVO_IDECALL GetNote() override { return NewHostString(note_); }
     void QELVO_IDECALL SetImplementor(ide::IToolImplementor* implementor) override {
-        if (implementor)
-            implementor->AddRef();
-        if (implementor_)
-            implementor_->Release();
+        if (implementor) implementor->AddRef();
+        if (implementor_) implementor_->Release();
         implementor_ = implementor;
     }
     ide::IToolImplementor* QELVO_IDECALL GetImplementor() override {
-        if (implementor_)
-            implementor_->AddRef();
+        if (implementor_) implementor_->AddRef();
         return implementor_;
     }
 
@@ -101,8 +96,7 @@ std::vector<std::string> ToolHost::ToolNames() const {
 std::vector<std::string> ToolHost::ToolMenu() const {
     std::vector<std::string> items;
     for (const ToolObject* tool : tools_)
-        if (!tool->builtIn())
-            items.push_back(tool->menuText());
+        if (!tool->builtIn()) items.push_back(tool->menuText());
     return items;
 }
 
@@ -126,19 +120,19 @@ void ToolHost::DropAddOnTools() {
 
 ToolHost::ToolObject* ToolHost::Added(ide::ITool* tool) const {
     for (ToolObject* added : tools_)
-        if (static_cast<ide::ITool*>(added) == tool)
-            return added;
+        if (static_cast<ide::ITool*>(added) == tool) return added;
     return nullptr;
 }
 
 ToolHost::ToolObject* ToolHost::ByName(const std::string& name) const {
     for (ToolObject* tool : tools_)
-        if (SamePath(tool->name(), name))
-            return tool;
+        if (SamePath(tool->name(), name)) return tool;
     return nullptr;
 }
 
-ide::ITool* QELVO_IDECALL ToolHost::NewTool() { return new ToolObject(false); }
+ide::ITool* QELVO_IDECALL ToolHost::NewTool() {
+    return new ToolObject(false);
+}
 
 // Only the tools this service made can be added: anything else is not a tool of this IDE.
 ide::IdeBool QELVO_IDECALL ToolHost::AddTool(ide::ITool* tool) {
@@ -153,15 +147,13 @@ ide::IdeBool QELVO_IDECALL ToolHost::AddTool(ide::ITool* tool) {
 
 ide::ITool* QELVO_IDECALL ToolHost::FindTool(ide::HostString* name) {
     ToolObject* tool = ByName(TakeText(name));
-    if (tool)
-        tool->AddRef();
+    if (tool) tool->AddRef();
     return tool;
 }
 
 ide::IdeBool QELVO_IDECALL ToolHost::RemoveTool(ide::ITool* tool) {
     ToolObject* added = Added(tool);
-    if (!added)
-        return 0;
+    if (!added) return 0;
     tools_.erase(std::find(tools_.begin(), tools_.end(), added));
     added->Release();
     return 1;
@@ -170,8 +162,7 @@ ide::IdeBool QELVO_IDECALL ToolHost::RemoveTool(ide::ITool* tool) {
 int32_t QELVO_IDECALL ToolHost::RunTool(ide::ITool* tool, ide::IdeNode node, uint32_t flags) {
     ToolObject* added = Added(tool);
     const Project* project = projects_.Current();
-    if (!added || !project || !project->Node(node))
-        return ide::kToolNotHandled;
+    if (!added || !project || !project->Node(node)) return ide::kToolNotHandled;
     return Run(added, node, project->FileName(node));
 }
 
@@ -179,8 +170,7 @@ int32_t QELVO_IDECALL ToolHost::RunToolOnFile(ide::ITool* tool, ide::HostString*
                                               uint32_t flags) {
     std::string file = TakeText(fileName);
     ToolObject* added = Added(tool);
-    if (!added || file.empty())
-        return ide::kToolNotHandled;
+    if (!added || file.empty()) return ide::kToolNotHandled;
     return Run(added, 0, file);
 }
 
@@ -194,8 +184,7 @@ int32_t ToolHost::Run(ToolObject* tool, ide::IdeNode node, const std::string& fi
     } else if (ide::IToolImplementor* implementor = tool->GetImplementor()) {
         ide::HostString* file = fileName.empty() ? nullptr : NewHostString(fileName);
         result = implementor->Run(node, file);
-        if (file)
-            file->Release();
+        if (file) file->Release();
         implementor->Release();
     }
     tool->Release();
@@ -205,8 +194,7 @@ int32_t ToolHost::Run(ToolObject* tool, ide::IdeNode node, const std::string& fi
 
 int32_t ToolHost::RunBuiltIn(const std::string& name, ide::IdeNode node,
                              const std::string& fileName) {
-    if (name == "Project")
-        return projects_.Open(fileName) ? ide::kToolDone : ide::kToolErrors;
+    if (name == "Project") return projects_.Open(fileName) ? ide::kToolDone : ide::kToolErrors;
     if (name == "RunExecutable") {
         std::string program = fileName;
         if (node != 0 && projects_.Current() && !projects_.Current()->OutputPath(node).empty())

@@ -12,14 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::unique_ptr<qelvo::host::Project> project =
         qelvo::host::ParseProject("C:\\FUZZ\\P.IDE", text, error);
     if (!project) {
-        if (error.compare(0, 23, "Project file C:\\FUZZ\\P.") != 0)
-            std::abort();
+        if (error.compare(0, 23, "Project file C:\\FUZZ\\P.") != 0) std::abort();
         return 0;
     }
     std::string written = qelvo::host::FormatProject(*project);
     std::unique_ptr<qelvo::host::Project> again =
         qelvo::host::ParseProject("C:\\FUZZ\\P.IDE", written, error);
-    if (!again || qelvo::host::FormatProject(*again) != written)
-        std::abort();
+    if (!again || qelvo::host::FormatProject(*again) != written) std::abort();
     return 0;
 }

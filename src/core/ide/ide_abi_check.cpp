@@ -10,8 +10,7 @@ namespace ide {
 namespace {
 
 #if defined(_WIN32) && !defined(_WIN64)
-template <typename T>
-struct IsIdeCall : std::false_type {};
+template <typename T> struct IsIdeCall : std::false_type {};
 template <typename R, typename C, typename... A>
 struct IsIdeCall<R (__stdcall C::*)(A...)> : std::true_type {};
 #define QELVO_CHECK_CALL(I, M)                                                                     \

@@ -37,23 +37,23 @@ struct IdeGuid {
 };
 
 inline bool IdeGuidEqual(const IdeGuid& a, const IdeGuid& b) {
-    if (a.data1 != b.data1 || a.data2 != b.data2 || a.data3 != b.data3)
-        return false;
+    if (a.data1 != b.data1 || a.data2 != b.data2 || a.data3 != b.data3) return false;
     for (int i = 0; i < 8; ++i)
-        if (a.data4[i] != b.data4[i])
-            return false;
+        if (a.data4[i] != b.data4[i]) return false;
     return true;
 }
 
 // The IDE's service IDs: 707240xx-4b4b-11cf-9d40-444553540000.
 constexpr IdeGuid IdeServiceGuid(uint8_t xx) {
-    return IdeGuid{0x70724000u | xx, 0x4b4b, 0x11cf, {0x9d, 0x40, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+    return IdeGuid{
+        0x70724000u | xx, 0x4b4b, 0x11cf, {0x9d, 0x40, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
 }
 
 // IDs this project chose where the IDE's are not known: 716c76nn-4944-4500-8a51-7374616e6400.
 // The add-on and the stand-in IDE agree on them through this header.
 constexpr IdeGuid ChosenGuid(uint8_t n) {
-    return IdeGuid{0x716c7600u | n, 0x4944, 0x4500, {0x8a, 0x51, 0x73, 0x74, 0x61, 0x6e, 0x64, 0x00}};
+    return IdeGuid{
+        0x716c7600u | n, 0x4944, 0x4500, {0x8a, 0x51, 0x73, 0x74, 0x61, 0x6e, 0x64, 0x00}};
 }
 
 // Result of queries (HRESULT values): 0 success, 1 "no" for tests, E_NOINTERFACE.
@@ -73,7 +73,9 @@ typedef uint32_t IdeMessage;
 typedef uint32_t IdeView;
 
 #define QELVO_IDE_RESERVED(slot)                                                                   \
-    virtual int32_t QELVO_IDECALL Reserved##slot() { return 0; }
+    virtual int32_t QELVO_IDECALL Reserved##slot() {                                               \
+        return 0;                                                                                  \
+    }
 
 struct IUnknown {
     static constexpr IdeGuid kId = {0x00000000, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -104,8 +106,7 @@ protected:
 // A query for the ID or IUnknown's answers this object with a reference added; any other ID
 // goes to the delegate, or fails. The object deletes itself when the count reaches 0. (Its
 // destructor is virtual, but it comes after the interface's slots, which it does not disturb.)
-template <class I>
-class IUnknownImp : public I {
+template <class I> class IUnknownImp : public I {
 public:
     explicit IUnknownImp(const IdeGuid& id = I::kId, IUnknown* delegate = nullptr)
         : id_(id), count_(1), delegate_(delegate) {}
@@ -113,23 +114,20 @@ public:
     IUnknownImp& operator=(const IUnknownImp&) = delete;
 
     IdeResult QELVO_IDECALL QueryInterface(const IdeGuid& id, void** out) override {
-        if (!out)
-            return kIdeNoInterface;
+        if (!out) return kIdeNoInterface;
         if (IdeGuidEqual(id, id_) || IdeGuidEqual(id, IUnknown::kId)) {
             *out = static_cast<I*>(this);
             AddRef();
             return kIdeOk;
         }
-        if (delegate_)
-            return delegate_->QueryInterface(id, out);
+        if (delegate_) return delegate_->QueryInterface(id, out);
         *out = nullptr;
         return kIdeNoInterface;
     }
     uint32_t QELVO_IDECALL AddRef() override { return ++count_; }
     uint32_t QELVO_IDECALL Release() override {
         uint32_t left = --count_;
-        if (left == 0)
-            delete this;
+        if (left == 0) delete this;
         return left;
     }
     uint32_t RefCount() const { return count_; }

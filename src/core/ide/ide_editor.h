@@ -9,7 +9,7 @@ namespace ide {
 
 // Reader modes.
 enum : int32_t {
-    kReadCurrentText = 0, // the editor's text when the file is open in one, else the file on disk
+    kReadCurrentText = 0,  // the editor's text when the file is open in one, else the file on disk
     kReadEditorBuffer = 2, // the editor's text only; fails when no editor holds the file
 };
 enum : int32_t { kSeekStart = 0, kSeekEnd = 2 };
@@ -65,8 +65,8 @@ struct EditorService : IUnknown {
     // Takes over the name.
     virtual IdeView QELVO_IDECALL FindView(HostString* fileName) = 0;
     QELVO_IDE_RESERVED(22)
-    virtual int32_t QELVO_IDECALL ViewKind(IdeView view) = 0;           // 23; kViewIsEditor
-    virtual HostString* QELVO_IDECALL ViewFileName(IdeView view) = 0;   // 24; a new string
+    virtual int32_t QELVO_IDECALL ViewKind(IdeView view) = 0;         // 23; kViewIsEditor
+    virtual HostString* QELVO_IDECALL ViewFileName(IdeView view) = 0; // 24; a new string
     virtual void QELVO_IDECALL CaretPosition(int32_t* line, int32_t* column) = 0; // 25
     QELVO_IDE_RESERVED(26)
     virtual void QELVO_IDECALL InsertText(HostString* text) = 0; // 27; at the caret; takes it over

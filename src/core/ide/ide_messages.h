@@ -23,8 +23,8 @@ struct MessageGroup : IUnknown {
     // 4; a message about a place in a file (file may be null, then line and column are
     // ignored) below an existing parent; answers its handle, 0 when refused.
     virtual IdeMessage QELVO_IDECALL AddSubMessage(IdeMessage parent, HostString* text,
-                                                   HostString* file, int32_t line,
-                                                   int32_t column, int32_t kind) = 0;
+                                                   HostString* file, int32_t line, int32_t column,
+                                                   int32_t kind) = 0;
 
 protected:
     ~MessageGroup() = default;
@@ -46,7 +46,7 @@ protected:
 struct FrameService : IUnknown {
     static constexpr IdeGuid kId = IdeServiceGuid(0xc7);
 
-    virtual void* QELVO_IDECALL FrameWindow() = 0;                // 3; the frame's HWND
+    virtual void* QELVO_IDECALL FrameWindow() = 0;                  // 3; the frame's HWND
     virtual void QELVO_IDECALL SetStatusText(HostString* text) = 0; // 4; takes it over
 
 protected:

@@ -32,12 +32,12 @@ struct IMpdPage : IUnknown {
     // 9; a WM_COMMAND of the page's dialog: control id, control window, notification code.
     virtual void QELVO_IDECALL OnCommand(int32_t controlId, void* controlWindow,
                                          int32_t notification) = 0;
-    virtual void* QELVO_IDECALL GetInstance() = 0;      // 10; the module holding the dialog
-    virtual int32_t QELVO_IDECALL GetDialogId() = 0;    // 11
-    virtual HostString* QELVO_IDECALL GetTitle() = 0;   // 12; a new string for the IDE
-    virtual int32_t QELVO_IDECALL GetFlags() = 0;       // 13
-    virtual void QELVO_IDECALL ShowHelp() = 0;          // 14
-    virtual void QELVO_IDECALL ShowDescription() = 0;   // 15
+    virtual void* QELVO_IDECALL GetInstance() = 0;    // 10; the module holding the dialog
+    virtual int32_t QELVO_IDECALL GetDialogId() = 0;  // 11
+    virtual HostString* QELVO_IDECALL GetTitle() = 0; // 12; a new string for the IDE
+    virtual int32_t QELVO_IDECALL GetFlags() = 0;     // 13
+    virtual void QELVO_IDECALL ShowHelp() = 0;        // 14
+    virtual void QELVO_IDECALL ShowDescription() = 0; // 15
 
 protected:
     ~IMpdPage() = default;

@@ -73,8 +73,8 @@ struct ProjectService : IUnknown {
                                           uint32_t flags) = 0;
     // 7; the first node (depth first) whose file name is this one, letter case ignored; 0 none.
     virtual IdeNode QELVO_IDECALL FindNode(HostString* fileName) = 0;
-    virtual IdeBool QELVO_IDECALL RemoveNode(IdeNode node) = 0; // 8; with everything below it
-    virtual IdeNode QELVO_IDECALL TopNode() = 0;                // 9; 0 without a project
+    virtual IdeBool QELVO_IDECALL RemoveNode(IdeNode node) = 0;  // 8; with everything below it
+    virtual IdeNode QELVO_IDECALL TopNode() = 0;                 // 9; 0 without a project
     virtual INodeInfo* QELVO_IDECALL NodeInfo(IdeNode node) = 0; // 10; null for an unknown node
     QELVO_IDE_RESERVED(11)
     // 12; stores size bytes under the name (case as given); takes over the name.

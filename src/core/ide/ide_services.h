@@ -31,19 +31,16 @@ protected:
 };
 
 // Asks for a service by its interface: QueryService<ProjectService>(services) or null.
-template <class Service>
-Service* QueryService(IdeServices* services) {
+template <class Service> Service* QueryService(IdeServices* services) {
     void* out = nullptr;
-    if (!services || services->QueryService(Service::kId, &out) != kIdeOk)
-        return nullptr;
+    if (!services || services->QueryService(Service::kId, &out) != kIdeOk) return nullptr;
     return static_cast<Service*>(out);
 }
 
 // A new HostString holding the text, to be handed to the IDE (which takes it over).
 inline HostString* MakeHostString(IdeServices* services, const char* text) {
     HostString* s = services ? services->NewHostString() : nullptr;
-    if (s)
-        s->SetText(text);
+    if (s) s->SetText(text);
     return s;
 }
 

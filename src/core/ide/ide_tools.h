@@ -20,8 +20,8 @@ enum : int32_t {
 
 // The add-on's side of a tool it added (ID 94d38b60-e488-11ce-ba8f-0000c0f4a355).
 struct IToolImplementor : IUnknown {
-    static constexpr IdeGuid kId = {0x94d38b60, 0xe488, 0x11ce,
-                                    {0xba, 0x8f, 0x00, 0x00, 0xc0, 0xf4, 0xa3, 0x55}};
+    static constexpr IdeGuid kId = {
+        0x94d38b60, 0xe488, 0x11ce, {0xba, 0x8f, 0x00, 0x00, 0xc0, 0xf4, 0xa3, 0x55}};
 
     // 3; the tool runs: on a node (fileName null), on a file (node 0), or from the Tool menu
     // (both 0). The file name is borrowed. Answers a tool result.
@@ -36,21 +36,21 @@ protected:
 struct ITool : IUnknown {
     static constexpr IdeGuid kId = ChosenGuid(0x05);
 
-    virtual void QELVO_IDECALL SetKind(int32_t kind) = 0;             // 3
-    virtual int32_t QELVO_IDECALL GetKind() = 0;                      // 4
-    virtual void QELVO_IDECALL SetName(HostString* name) = 0;         // 5
-    virtual HostString* QELVO_IDECALL GetName() = 0;                  // 6
-    virtual void QELVO_IDECALL SetFlags(uint32_t flags) = 0;          // 7
-    virtual uint32_t QELVO_IDECALL GetFlags() = 0;                    // 8
-    virtual void QELVO_IDECALL SetDescription(HostString* text) = 0;  // 9
-    virtual HostString* QELVO_IDECALL GetDescription() = 0;           // 10
-    virtual void QELVO_IDECALL SetMenuText(HostString* text) = 0;     // 11; the Tool menu item
-    virtual HostString* QELVO_IDECALL GetMenuText() = 0;              // 12
-    virtual void QELVO_IDECALL SetNote(HostString* text) = 0;         // 13; the third text
-    virtual HostString* QELVO_IDECALL GetNote() = 0;                  // 14
+    virtual void QELVO_IDECALL SetKind(int32_t kind) = 0;            // 3
+    virtual int32_t QELVO_IDECALL GetKind() = 0;                     // 4
+    virtual void QELVO_IDECALL SetName(HostString* name) = 0;        // 5
+    virtual HostString* QELVO_IDECALL GetName() = 0;                 // 6
+    virtual void QELVO_IDECALL SetFlags(uint32_t flags) = 0;         // 7
+    virtual uint32_t QELVO_IDECALL GetFlags() = 0;                   // 8
+    virtual void QELVO_IDECALL SetDescription(HostString* text) = 0; // 9
+    virtual HostString* QELVO_IDECALL GetDescription() = 0;          // 10
+    virtual void QELVO_IDECALL SetMenuText(HostString* text) = 0;    // 11; the Tool menu item
+    virtual HostString* QELVO_IDECALL GetMenuText() = 0;             // 12
+    virtual void QELVO_IDECALL SetNote(HostString* text) = 0;        // 13; the third text
+    virtual HostString* QELVO_IDECALL GetNote() = 0;                 // 14
     // 15; the tool keeps a reference; null removes it.
     virtual void QELVO_IDECALL SetImplementor(IToolImplementor* implementor) = 0;
-    virtual IToolImplementor* QELVO_IDECALL GetImplementor() = 0;     // 16; with a reference
+    virtual IToolImplementor* QELVO_IDECALL GetImplementor() = 0; // 16; with a reference
 
 protected:
     ~ITool() = default;

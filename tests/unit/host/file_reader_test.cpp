@@ -16,8 +16,7 @@ public:
     bool IsOpen(const std::string& fileName) override { return texts.count(fileName) > 0; }
     bool Text(const std::string& fileName, std::string& text) override {
         auto found = texts.find(fileName);
-        if (found == texts.end())
-            return false;
+        if (found == texts.end()) return false;
         text = found->second;
         return true;
     }
@@ -32,8 +31,7 @@ std::string ReadAll(ide::HostFileReader* reader, int32_t chunk) {
     std::vector<char> buffer(static_cast<size_t>(chunk));
     while (static_cast<int32_t>(text.size()) < length) {
         int32_t n = reader->Read(buffer.data(), chunk);
-        if (n <= 0)
-            break;
+        if (n <= 0) break;
         text.append(buffer.data(), static_cast<size_t>(n));
     }
     return text;

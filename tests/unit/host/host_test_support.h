@@ -12,18 +12,18 @@ namespace qelvo {
 namespace testing_support {
 
 // The sample project's folder in the engine's form (set by the build).
-inline std::string SampleDirectory() { return QELVO_SAMPLES_DIR "\\app"; }
+inline std::string SampleDirectory() {
+    return QELVO_SAMPLES_DIR "\\app";
+}
 
 // Copies a folder and everything below it.
 inline bool CopyTree(const std::string& from, const std::string& to) {
     if (!platform::MakeDirectory(to.c_str()) && !platform::GetFileStatus(to.c_str()).isDirectory)
         return false;
     std::vector<platform::DirEntry> entries;
-    if (!platform::ListDirectory((from + "\\*").c_str(), true, entries))
-        return false;
+    if (!platform::ListDirectory((from + "\\*").c_str(), true, entries)) return false;
     for (const platform::DirEntry& entry : entries) {
-        if (entry.name == "." || entry.name == "..")
-            continue;
+        if (entry.name == "." || entry.name == "..") continue;
         std::string source = from + "\\" + entry.name, target = to + "\\" + entry.name;
         if (entry.isDirectory ? !CopyTree(source, target)
                               : !platform::CopyWholeFile(source.c_str(), target.c_str()))
@@ -34,8 +34,7 @@ inline bool CopyTree(const std::string& from, const std::string& to) {
 
 // The text of a string the IDE handed out, which is then released.
 inline std::string Text(ide::HostString* s) {
-    if (!s)
-        return "(null)";
+    if (!s) return "(null)";
     std::string text = s->GetText();
     s->Release();
     return text;

@@ -12,27 +12,26 @@ namespace {
 
 using testing_support::TempDir;
 
-const char kSmall[] =
-    "; a comment\r\n"
-    "QelvoStandInProject 1\r\n"
-    "\r\n"
-    "Node\r\n"
-    "  Directory 1 \"inc;..\\common\"\r\n"
-    "  Option \"Qelvo_HIERARCH\" 4 01000000\r\n"
-    "  Node\r\n"
-    "    Name \"Pool\"\r\n"
-    "    Type \"SourcePool\"\r\n"
-    "    Node\r\n"
-    "      File \"src/a.cpp\"\r\n"
-    "      Description \"100%25 %22quoted%22\"\r\n"
-    "    End\r\n"
-    "  End\r\n"
-    "  Node\r\n"
-    "    Name \"app.exe\"\r\n"
-    "    Output \"..\\bin\\.\\APP.EXE\"\r\n"
-    "    Directory 3 \"src\"\r\n"
-    "  End\r\n"
-    "End\r\n";
+const char kSmall[] = "; a comment\r\n"
+                      "QelvoStandInProject 1\r\n"
+                      "\r\n"
+                      "Node\r\n"
+                      "  Directory 1 \"inc;..\\common\"\r\n"
+                      "  Option \"Qelvo_HIERARCH\" 4 01000000\r\n"
+                      "  Node\r\n"
+                      "    Name \"Pool\"\r\n"
+                      "    Type \"SourcePool\"\r\n"
+                      "    Node\r\n"
+                      "      File \"src/a.cpp\"\r\n"
+                      "      Description \"100%25 %22quoted%22\"\r\n"
+                      "    End\r\n"
+                      "  End\r\n"
+                      "  Node\r\n"
+                      "    Name \"app.exe\"\r\n"
+                      "    Output \"..\\bin\\.\\APP.EXE\"\r\n"
+                      "    Directory 3 \"src\"\r\n"
+                      "  End\r\n"
+                      "End\r\n";
 
 std::unique_ptr<Project> Parse(const std::string& text, std::string& error) {
     return ParseProject("C:\\WORK\\APP.IDE", text, error);

@@ -29,8 +29,7 @@ protected:
         ASSERT_TRUE(project);
     }
     void TearDown() override {
-        if (project)
-            project->Release();
+        if (project) project->Release();
         ide.Projects().Close(false);
         ide.DropAddOnObjects();
         EXPECT_EQ(ide.ServiceReferences(), 0u);
@@ -51,10 +50,9 @@ protected:
                                        ? "." + file.substr(dir.path().size())
                                        : file;
             std::string output = Text(info->GetOutputPath());
-            out += std::string(static_cast<size_t>(depth) * 2, ' ') + Text(info->GetName()) +
-                   " [" + Text(info->GetType()) + "] " + relative;
-            if (!output.empty())
-                out += " -> " + output.substr(dir.path().size() + 1);
+            out += std::string(static_cast<size_t>(depth) * 2, ' ') + Text(info->GetName()) + " [" +
+                   Text(info->GetType()) + "] " + relative;
+            if (!output.empty()) out += " -> " + output.substr(dir.path().size() + 1);
             out += "\n";
             Walk(info->GetFirstChild(), depth + 1, out);
             node = info->GetNextSibling();
@@ -75,35 +73,34 @@ TEST_F(ProjectHostTest, WalksTheSampleProjectsNodeTree) {
     EXPECT_EQ(project->QueryProjectLoaded(), ide::kIdeOk);
     std::string tree;
     Walk(project->TopNode(), 0, tree);
-    EXPECT_EQ(tree,
-              "APP [.ide] .\\APP.IDE\n"
-              "  app.exe [.exe] .\\bin\\APP.EXE -> bin\\APP.EXE\n"
-              "    Sources [SourcePool] Sources\n"
-              "      main.cpp [.cpp] .\\src\\main.cpp -> obj\\main.obj\n"
-              "      Drawing [SourcePool] Drawing\n"
-              "        shapes.cpp [.cpp] .\\src\\shapes.cpp -> obj\\shapes.obj\n"
-              "        canvas.cpp [.cpp] .\\src\\canvas.cpp -> obj\\canvas.obj\n"
-              "      util.cpp [.cpp] .\\src\\util.cpp -> obj\\util.obj\n"
-              "      #Obsolete [SourcePool] #Obsolete\n"
-              "        old.cpp [.cpp] .\\src\\old.cpp\n"
-              "      legacy.cpp [.cpp] .\\src\\legacy.cpp\n"
-              "    app.rc [.rc] .\\res\\app.rc -> obj\\app.res\n"
-              "    VERSION.RC [.rc] .\\VERSION.RC -> obj\\VERSION.res\n"
-              "    app.def [.def] .\\app.def\n"
-              "    mathlib.lib [.lib] .\\lib\\MATHLIB.LIB -> lib\\MATHLIB.LIB\n"
-              "      mathlib.cpp [.cpp] .\\lib\\mathlib.cpp -> obj\\mathlib.obj\n"
-              "    startup.obj [.obj] .\\lib\\startup.obj\n"
-              "  convert.exe [.exe] .\\bin\\CONVERT.EXE -> bin\\CONVERT.EXE\n"
-              "    convert.cpp [.cpp] .\\tools\\convert.cpp -> obj\\convert.obj\n"
-              "    VERSION.RC [.rc] .\\tools\\VERSION.RC\n"
-              "  Headers [SourcePool] Headers\n"
-              "    shapes.h [.h] .\\include\\shapes.h\n"
-              "    canvas.h [.h] .\\include\\canvas.h\n"
-              "    util.h [.h] .\\include\\util.h\n"
-              "    app.rh [.rh] .\\res\\app.rh\n"
-              "  DELIVERY [SourcePool] DELIVERY\n"
-              "    APP.EXE [.exe] .\\bin\\APP.EXE\n"
-              "    APP.HLP [.hlp] .\\doc\\APP.HLP\n");
+    EXPECT_EQ(tree, "APP [.ide] .\\APP.IDE\n"
+                    "  app.exe [.exe] .\\bin\\APP.EXE -> bin\\APP.EXE\n"
+                    "    Sources [SourcePool] Sources\n"
+                    "      main.cpp [.cpp] .\\src\\main.cpp -> obj\\main.obj\n"
+                    "      Drawing [SourcePool] Drawing\n"
+                    "        shapes.cpp [.cpp] .\\src\\shapes.cpp -> obj\\shapes.obj\n"
+                    "        canvas.cpp [.cpp] .\\src\\canvas.cpp -> obj\\canvas.obj\n"
+                    "      util.cpp [.cpp] .\\src\\util.cpp -> obj\\util.obj\n"
+                    "      #Obsolete [SourcePool] #Obsolete\n"
+                    "        old.cpp [.cpp] .\\src\\old.cpp\n"
+                    "      legacy.cpp [.cpp] .\\src\\legacy.cpp\n"
+                    "    app.rc [.rc] .\\res\\app.rc -> obj\\app.res\n"
+                    "    VERSION.RC [.rc] .\\VERSION.RC -> obj\\VERSION.res\n"
+                    "    app.def [.def] .\\app.def\n"
+                    "    mathlib.lib [.lib] .\\lib\\MATHLIB.LIB -> lib\\MATHLIB.LIB\n"
+                    "      mathlib.cpp [.cpp] .\\lib\\mathlib.cpp -> obj\\mathlib.obj\n"
+                    "    startup.obj [.obj] .\\lib\\startup.obj\n"
+                    "  convert.exe [.exe] .\\bin\\CONVERT.EXE -> bin\\CONVERT.EXE\n"
+                    "    convert.cpp [.cpp] .\\tools\\convert.cpp -> obj\\convert.obj\n"
+                    "    VERSION.RC [.rc] .\\tools\\VERSION.RC\n"
+                    "  Headers [SourcePool] Headers\n"
+                    "    shapes.h [.h] .\\include\\shapes.h\n"
+                    "    canvas.h [.h] .\\include\\canvas.h\n"
+                    "    util.h [.h] .\\include\\util.h\n"
+                    "    app.rh [.rh] .\\res\\app.rh\n"
+                    "  DELIVERY [SourcePool] DELIVERY\n"
+                    "    APP.EXE [.exe] .\\bin\\APP.EXE\n"
+                    "    APP.HLP [.hlp] .\\doc\\APP.HLP\n");
 
     ide::IdeNode util = project->FindNode(Str((dir.path() + "\\SRC\\UTIL.CPP").c_str()));
     ASSERT_NE(util, 0u);
@@ -222,8 +219,8 @@ TEST_F(ProjectHostTest, KeepsNodeOptionsWithTheirExactSizesThroughASave) {
     ASSERT_TRUE(ide.Projects().Open(ProjectPath()));
     ide::IdeNode top = project->TopNode();
     const int32_t hierarchical = 1;
-    const char text[] = "~*.c";    // 5 bytes with its zero
-    const char emptyText[] = "~";  // 2 bytes
+    const char text[] = "~*.c";   // 5 bytes with its zero
+    const char emptyText[] = "~"; // 2 bytes
     const char mail[] = "+ann@example.com";
     ASSERT_EQ(project->SetNodeOption(top, Str("Qelvo_HIERARCH"), &hierarchical, 4), 1);
     ASSERT_EQ(project->SetNodeOption(top, Str("Qelvo_HTMLFI"), text, sizeof text), 1);
@@ -286,8 +283,9 @@ TEST_F(ProjectHostTest, OptionsSetWhileSavingAreWrittenWithTheProject) {
     save->RemoveClient(writer);
     writer->Release();
     save->Release();
-    EXPECT_NE(testing_support::ReadWholeFile(ProjectPath()).find("Option \"Qelvo_GenRC\" 4 01000000"),
-              std::string::npos);
+    EXPECT_NE(
+        testing_support::ReadWholeFile(ProjectPath()).find("Option \"Qelvo_GenRC\" 4 01000000"),
+        std::string::npos);
 }
 
 TEST_F(ProjectHostTest, AnswersDirectoryOptionsOfNodes) {
@@ -316,7 +314,8 @@ TEST_F(ProjectHostTest, ReportsProjectFilesThatCannotBeReadAndStaysUsable) {
     EXPECT_FALSE(ide.Projects().Open(missing));
     std::string truncated = dir.Write("CUT.IDE", "QelvoStandInProject 1\nNode\n  Name \"CUT\"\n");
     EXPECT_FALSE(ide.Projects().Open(truncated));
-    std::string malformed = dir.Write("BAD.IDE", "QelvoStandInProject 1\nNode\n  Nmae \"x\"\nEnd\n");
+    std::string malformed =
+        dir.Write("BAD.IDE", "QelvoStandInProject 1\nNode\n  Nmae \"x\"\nEnd\n");
     EXPECT_FALSE(ide.Projects().Open(malformed));
     ASSERT_EQ(recorder.messages.size(), 3u);
     EXPECT_EQ(recorder.messages[0].text, "Project file " + missing + " cannot be opened.");

@@ -34,11 +34,11 @@ protected:
 
 TEST_F(ServicesTest, AnswersEveryServiceByItsIdWithAReference) {
     ide::IdeServices* services = ide.Services();
-    const ide::IdeGuid ids[] = {
-        ide::ProjectService::kId, ide::ProjectSaveService::kId, ide::OptionService::kId,
-        ide::ToolService::kId,    ide::MakeService::kId,        ide::MessageService::kId,
-        ide::FrameService::kId,   ide::OptionsDialogService::kId, ide::IUnknown::kId,
-        ide::IdeServices::kId};
+    const ide::IdeGuid ids[] = {ide::ProjectService::kId, ide::ProjectSaveService::kId,
+                                ide::OptionService::kId,  ide::ToolService::kId,
+                                ide::MakeService::kId,    ide::MessageService::kId,
+                                ide::FrameService::kId,   ide::OptionsDialogService::kId,
+                                ide::IUnknown::kId,       ide::IdeServices::kId};
     std::vector<ide::IUnknown*> held;
     for (const ide::IdeGuid& id : ids) {
         void* out = nullptr;
@@ -101,10 +101,10 @@ TEST_F(ServicesTest, KeepsMessageGroupsWithMessagesAndSubMessages) {
     ASSERT_TRUE(delivery);
     ide::IdeMessage folder = delivery->AddMessage(0, Str("APP : 2 files"));
     ASSERT_NE(folder, 0u);
-    ide::IdeMessage first =
-        delivery->AddSubMessage(folder, Str("C:\\APP.EXE delivered"), nullptr, 3, 4, ide::kMessageInfo);
-    ide::IdeMessage second = delivery->AddSubMessage(folder, Str("    count++;"),
-                                                     Str("C:\\SRC\\A.CPP"), 12, 1, ide::kMessageInfo);
+    ide::IdeMessage first = delivery->AddSubMessage(folder, Str("C:\\APP.EXE delivered"), nullptr,
+                                                    3, 4, ide::kMessageInfo);
+    ide::IdeMessage second = delivery->AddSubMessage(
+        folder, Str("    count++;"), Str("C:\\SRC\\A.CPP"), 12, 1, ide::kMessageInfo);
     EXPECT_NE(first, 0u);
     EXPECT_NE(second, first);
     EXPECT_EQ(delivery->AddSubMessage(0, Str("no parent"), nullptr, 0, 0, 0), 0u);
@@ -243,8 +243,7 @@ TEST_F(ServicesTest, RunsTheIdesOwnToolsAndRecordsEveryRun) {
     for (const char* name : ToolHost::kBuiltInTools) {
         ide::ITool* tool = tools->FindTool(Str(name));
         EXPECT_TRUE(tool) << name;
-        if (tool)
-            tool->Release();
+        if (tool) tool->Release();
     }
 
     ide::IdeNode exe = project->FindNode(Str((dir.path() + "\\bin\\APP.EXE").c_str()));
@@ -279,10 +278,10 @@ TEST_F(ServicesTest, RunsTheIdesOwnToolsAndRecordsEveryRun) {
     EXPECT_EQ(runs[3].node, 0u);
     EXPECT_EQ(runs[5].tool, "Project");
     EXPECT_EQ(runs[5].result, ide::kToolDone);
-    for (ide::IUnknown* held : {static_cast<ide::IUnknown*>(run), static_cast<ide::IUnknown*>(edit),
-                                static_cast<ide::IUnknown*>(open),
-                                static_cast<ide::IUnknown*>(project),
-                                static_cast<ide::IUnknown*>(tools)})
+    for (ide::IUnknown* held :
+         {static_cast<ide::IUnknown*>(run), static_cast<ide::IUnknown*>(edit),
+          static_cast<ide::IUnknown*>(open), static_cast<ide::IUnknown*>(project),
+          static_cast<ide::IUnknown*>(tools)})
         held->Release();
 }
 
@@ -338,7 +337,8 @@ private:
 class Chapter : public ide::IUnknownImp<ide::IMpdChapter> {
 public:
     explicit Chapter(ide::IdeServices* s)
-        : pages{new Page(s, 102, "Qelvo AddOn for Borland C++"), new Page(s, 103, "General options")} {}
+        : pages{new Page(s, 102, "Qelvo AddOn for Borland C++"),
+                new Page(s, 103, "General options")} {}
     ~Chapter() override {
         for (Page* page : pages)
             page->Release();

@@ -12,13 +12,11 @@ namespace qelvo {
 namespace ide {
 namespace {
 
-template <typename Method>
-long SlotOf(Method method) {
+template <typename Method> long SlotOf(Method method) {
     static_assert(sizeof(Method) == 2 * sizeof(ptrdiff_t), "Itanium member-function pointer");
     ptrdiff_t words[2];
     std::memcpy(words, &method, sizeof words);
-    if ((words[0] & 1) == 0)
-        return -1; // not a virtual operation
+    if ((words[0] & 1) == 0) return -1; // not a virtual operation
     return static_cast<long>((words[0] - 1) / static_cast<ptrdiff_t>(sizeof(void*)));
 }
 

@@ -27,9 +27,13 @@ std::string ProgramDirectory() {
     return text.substr(0, text.rfind('\\'));
 }
 
-std::string ProbePath() { return ProgramDirectory() + "\\qelvo_probe_addon.dll"; }
+std::string ProbePath() {
+    return ProgramDirectory() + "\\qelvo_probe_addon.dll";
+}
 
-void DeleteAddOnsKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddOnsKey); }
+void DeleteAddOnsKey() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddOnsKey);
+}
 
 // One add-on's key: its Enabled and Path values (a null Path writes none).
 void RegisterAddOn(const std::string& name, const char* enabled, const char* path) {
@@ -68,8 +72,7 @@ struct Probe {
     int (*messages)(const char*) = nullptr;
     int (*readFile)(const char*, char*, int) = nullptr;
 
-    template <class F>
-    void Bind(F& f, const char* name) {
+    template <class F> void Bind(F& f, const char* name) {
         f = reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
         ASSERT_TRUE(f) << name;
     }
@@ -95,8 +98,7 @@ struct Probe {
         Bind(readFile, "ProbeReadFile");
     }
     ~Probe() {
-        if (module)
-            FreeLibrary(module);
+        if (module) FreeLibrary(module);
     }
     std::string TakeLog() {
         std::string text = log();
@@ -143,10 +145,14 @@ TEST_F(AddOnLoading, TheProbeUsesEveryServiceAndLeavesNothingBehind) {
         probe.walk(tree.data(), static_cast<int>(tree.size()));
         const std::string d = dir.path();
         EXPECT_EQ(std::string(tree.data()).substr(0, 200),
-                  std::string("APP [.ide] " + d + "\\APP.IDE\n"
-                              "  app.exe [.exe] " + d + "\\bin\\APP.EXE\n"
+                  std::string("APP [.ide] " + d +
+                              "\\APP.IDE\n"
+                              "  app.exe [.exe] " +
+                              d +
+                              "\\bin\\APP.EXE\n"
                               "    Sources [SourcePool] Sources\n"
-                              "      main.cpp [.cpp] " + d + "\\src\\main.cpp\n")
+                              "      main.cpp [.cpp] " +
+                              d + "\\src\\main.cpp\n")
                       .substr(0, 200));
         std::string walked = tree.data();
         EXPECT_NE(walked.find("\n  DELIVERY [SourcePool] DELIVERY\n    APP.EXE [.exe] " + d +
@@ -289,8 +295,8 @@ TEST_F(AddOnLoading, ReportsAndSkipsAddOnsThatCannotBeStarted) {
     ASSERT_EQ(recorder.messages.size(), 3u);
     EXPECT_EQ(recorder.messages[0].text,
               "Add-on A_Missing: " + directory + "\\nowhere.dll cannot be loaded.");
-    EXPECT_EQ(recorder.messages[1].text, "Add-on B_NoEntry: " + directory +
-                                             "\\qelvo_probe_noentry.dll has no BcwAddOnEntry.");
+    EXPECT_EQ(recorder.messages[1].text,
+              "Add-on B_NoEntry: " + directory + "\\qelvo_probe_noentry.dll has no BcwAddOnEntry.");
     EXPECT_EQ(recorder.messages[2].text, "Add-on C_NoPath: its registry key has no Path.");
     for (const auto& message : recorder.messages) {
         EXPECT_EQ(message.title, "Borland C++");

@@ -19,11 +19,12 @@ std::string probeLog;
 int liveObjects = 0;
 int toolResult = kToolDone;
 
-void Note(const std::string& line) { probeLog += line + "\n"; }
+void Note(const std::string& line) {
+    probeLog += line + "\n";
+}
 
 // IUnknownImp with a count of the probe's live objects.
-template <class I>
-class Counted : public IUnknownImp<I> {
+template <class I> class Counted : public IUnknownImp<I> {
 public:
     explicit Counted(const IdeGuid& id = I::kId) : IUnknownImp<I>(id) { ++liveObjects; }
     ~Counted() override { --liveObjects; }
@@ -41,11 +42,12 @@ struct Services {
     OptionsDialogService* dialog = nullptr;
 } host;
 
-HostString* Str(const char* text) { return MakeHostString(host.ide, text); }
+HostString* Str(const char* text) {
+    return MakeHostString(host.ide, text);
+}
 
 std::string Take(HostString* s) {
-    if (!s)
-        return "(null)";
+    if (!s) return "(null)";
     std::string text = s->GetText();
     s->Release();
     return text;
@@ -61,16 +63,13 @@ MakeClient* makeClient = nullptr;
 void RegisterMake() {
     makeClient = new MakeClient;
     makeClient->AddRef();
-    if (!host.make || !host.make->AddClient(makeClient))
-        Note("make client refused");
+    if (!host.make || !host.make->AddClient(makeClient)) Note("make client refused");
     makeClient->Release();
 }
 
 void UnregisterMake() {
-    if (!makeClient)
-        return;
-    if (host.make)
-        host.make->RemoveClient(makeClient);
+    if (!makeClient) return;
+    if (host.make) host.make->RemoveClient(makeClient);
     makeClient->Release();
     makeClient = nullptr;
 }
@@ -141,7 +140,9 @@ class Chapter final : public Counted<IMpdChapter> {
 public:
     Chapter() : page_(new Page) {}
     ~Chapter() override { page_->Release(); }
-    IMpdPage* QELVO_IDECALL GetPageById(int32_t id) override { return id == 102 ? Held() : nullptr; }
+    IMpdPage* QELVO_IDECALL GetPageById(int32_t id) override {
+        return id == 102 ? Held() : nullptr;
+    }
     int32_t QELVO_IDECALL GetPageCount() override { return 1; }
     IMpdPage* QELVO_IDECALL GetPage(int32_t n) override { return n == 1 ? Held() : nullptr; }
 
@@ -153,17 +154,13 @@ private:
     Page* page_;
 };
 
-template <class S>
-void Ask(S*& service, const char* name) {
+template <class S> void Ask(S*& service, const char* name) {
     service = QueryService<S>(host.ide);
-    if (!service)
-        Note(std::string("no ") + name);
+    if (!service) Note(std::string("no ") + name);
 }
 
-template <class S>
-void Let(S*& service) {
-    if (service)
-        service->Release();
+template <class S> void Let(S*& service) {
+    if (service) service->Release();
     service = nullptr;
 }
 
@@ -192,15 +189,13 @@ void Start(IdeServices* services) {
     tool->SetMenuText(Str("&Probe"));
     tool->SetNote(Str("[Probe]"));
     tool->SetImplementor(implementor);
-    if (!host.tools->AddTool(tool))
-        Note("tool refused");
+    if (!host.tools->AddTool(tool)) Note("tool refused");
     tool->Release();
 
     // Left registered at stop, as the real add-on leaves its chapter.
     Chapter* chapter = new Chapter;
     chapter->AddRef();
-    if (!host.dialog->AddChapter(chapter, 0))
-        Note("chapter refused");
+    if (!host.dialog->AddChapter(chapter, 0)) Note("chapter refused");
     chapter->Release();
     chapter->Release();
     Note("start");
@@ -235,16 +230,14 @@ void Stop() {
 }
 
 void Copy(const std::string& text, char* out, int size) {
-    if (size <= 0)
-        return;
+    if (size <= 0) return;
     std::snprintf(out, static_cast<size_t>(size), "%s", text.c_str());
 }
 
 void Walk(IdeNode node, int depth, std::string& out) {
     while (node != 0) {
         INodeInfo* info = host.project->NodeInfo(node);
-        if (!info)
-            return;
+        if (!info) return;
         out += std::string(static_cast<size_t>(depth) * 2, ' ') + Take(info->GetName()) + " [" +
                Take(info->GetType()) + "] " + Take(info->GetFileName()) + "\n";
         Walk(info->GetFirstChild(), depth + 1, out);
@@ -263,10 +256,18 @@ extern "C" __declspec(dllexport) void __stdcall BcwAddOnEntry(void* services) {
 
 // ---- What the test drives ----------------------------------------------------------------
 
-extern "C" __declspec(dllexport) const char* ProbeLog() { return probeLog.c_str(); }
-extern "C" __declspec(dllexport) void ProbeClearLog() { probeLog.clear(); }
-extern "C" __declspec(dllexport) int ProbeLiveObjects() { return liveObjects; }
-extern "C" __declspec(dllexport) void ProbeSetToolResult(int result) { toolResult = result; }
+extern "C" __declspec(dllexport) const char* ProbeLog() {
+    return probeLog.c_str();
+}
+extern "C" __declspec(dllexport) void ProbeClearLog() {
+    probeLog.clear();
+}
+extern "C" __declspec(dllexport) int ProbeLiveObjects() {
+    return liveObjects;
+}
+extern "C" __declspec(dllexport) void ProbeSetToolResult(int result) {
+    toolResult = result;
+}
 
 extern "C" __declspec(dllexport) int ProbeWalkProject(char* out, int size) {
     std::string tree;
@@ -278,7 +279,9 @@ extern "C" __declspec(dllexport) int ProbeWalkProject(char* out, int size) {
 extern "C" __declspec(dllexport) int ProbeProjectLoaded() {
     return host.project->QueryProjectLoaded() == kIdeOk;
 }
-extern "C" __declspec(dllexport) unsigned ProbeTopNode() { return host.project->TopNode(); }
+extern "C" __declspec(dllexport) unsigned ProbeTopNode() {
+    return host.project->TopNode();
+}
 extern "C" __declspec(dllexport) unsigned ProbeFindNode(const char* file) {
     return host.project->FindNode(Str(file));
 }
@@ -295,14 +298,12 @@ extern "C" __declspec(dllexport) int ProbeSetOption(const char* name, const void
     return host.project->SetNodeOption(host.project->TopNode(), Str(name), data, size);
 }
 // 1 when data came back: its size in *size and its bytes (at most capacity) in out.
-extern "C" __declspec(dllexport) int ProbeGetOption(const char* name, unsigned expected,
-                                                    void* out, unsigned capacity,
-                                                    unsigned* size) {
+extern "C" __declspec(dllexport) int ProbeGetOption(const char* name, unsigned expected, void* out,
+                                                    unsigned capacity, unsigned* size) {
     uint32_t got = expected;
     const void* data = host.project->GetNodeOption(host.project->TopNode(), Str(name), &got);
     *size = got;
-    if (!data)
-        return 0;
+    if (!data) return 0;
     std::memcpy(out, data, got < capacity ? got : capacity);
     return 1;
 }
@@ -310,8 +311,7 @@ extern "C" __declspec(dllexport) int ProbeGetOption(const char* name, unsigned e
 extern "C" __declspec(dllexport) int ProbeDirectoryOption(unsigned node, int which, char* out,
                                                           int size) {
     HostString* text = host.options->DirectoryOption(node, which);
-    if (!text)
-        return 0;
+    if (!text) return 0;
     Copy(Take(text), out, size);
     return 1;
 }
@@ -321,10 +321,9 @@ extern "C" __declspec(dllexport) int ProbeDirectoryOption(unsigned node, int whi
 extern "C" __declspec(dllexport) int ProbeRunTool(const char* name, unsigned node,
                                                   const char* file) {
     ITool* tool = host.tools->FindTool(Str(name));
-    if (!tool)
-        return -100;
-    int result = file ? host.tools->RunToolOnFile(tool, Str(file), 0)
-                      : host.tools->RunTool(tool, node, 0);
+    if (!tool) return -100;
+    int result =
+        file ? host.tools->RunToolOnFile(tool, Str(file), 0) : host.tools->RunTool(tool, node, 0);
     tool->Release();
     return result;
 }
@@ -336,8 +335,7 @@ extern "C" __declspec(dllexport) void ProbeStatus(const char* text) {
 // A folder of two results in the group "Probe", then a second handle on the same group.
 extern "C" __declspec(dllexport) int ProbeMessages(const char* file) {
     MessageGroup* group = host.messages->NewGroup(Str("Probe"), Str("&Probe"));
-    if (!group)
-        return 0;
+    if (!group) return 0;
     IdeMessage folder = group->AddMessage(0, Str("APP : 2 files"));
     int added = folder != 0;
     added += group->AddSubMessage(folder, Str("first"), Str(file), 7, 1, kMessageInfo) != 0;
@@ -358,8 +356,7 @@ extern "C" __declspec(dllexport) int ProbeReadFile(const char* path, char* out, 
         int32_t done = 0;
         while (done < length) {
             int32_t n = reader->Read(&text[static_cast<size_t>(done)], length - done);
-            if (n <= 0)
-                break;
+            if (n <= 0) break;
             done += n;
         }
         reader->Close();
@@ -371,4 +368,6 @@ extern "C" __declspec(dllexport) int ProbeReadFile(const char* path, char* out, 
     return result;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+    return TRUE;
+}
