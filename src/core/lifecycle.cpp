@@ -59,8 +59,9 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     // 7. Show the bar when the top bar is enabled.
     if (window && Bar->settings.enabled)
         shell.ShowBar(window);
-    /* 8. the hook object
-       9. the project client holder
+    // 8. The hook object.
+    shell.CreateHooks(window);
+    /* 9. the project client holder
        10. the options chapter
        11. the recent lists */
     // 12. The option reader: without the OptionService the add-on cannot work.
@@ -79,7 +80,9 @@ void StopAddon(AddonShell& shell) {
     /*    dialog code generator */
     Delete(Mail);
     Delete(QuickFinder);
-    /*    project delivery, hook object, help */
+    /*    project delivery */
+    shell.DeleteHooks();
+    /*    help */
     Delete(EditorMenus);
     Delete(Bar);
     Delete(Completion);

@@ -20,6 +20,10 @@ public:
     virtual void ShowBar(void* window) = 0;
     // Stops the clock, destroys the bar and unregisters its class.
     virtual void DestroyBar(void* window) = 0;
+    // The hook object: installs the four window hooks on the calling thread; deleting it
+    // removes them.
+    virtual void CreateHooks(void* window) = 0;
+    virtual void DeleteHooks() = 0;
 
 protected:
     ~AddonShell() = default;

@@ -50,6 +50,7 @@ public:
     GeneralAutomation& operator=(const GeneralAutomation&) = delete;
 
     GeneralSettings settings;
+    int secondsSinceSave = 0; // the auto-save count, restarted when the IDE saves all
 };
 
 // Mail to the project's members: the recipients and the "Mail\Control" setting.

@@ -8,13 +8,18 @@ namespace qelvo {
 
 class TopBar {
 public:
-    TopBar(bool newShell, void* window) : window(window) { settings.Load(newShell); }
+    TopBar(bool isNewShell, void* barWindow) : window(barWindow), newShell(isNewShell) {
+        settings.Load(isNewShell);
+    }
     ~TopBar() { settings.Save(); }
     TopBar(const TopBar&) = delete;
     TopBar& operator=(const TopBar&) = delete;
 
     TopBarSettings settings;
     void* window;
+    bool newShell;
+    bool expanded = false; // placed with all the rows of its menu bar
+    int fullHeight = 0;    // the expanded height; 0 until measured after each build
 };
 
 } // namespace qelvo

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "core/lifecycle.h"
 #include "core/shell/addon_window.h"
+#include "core/shell/hooks.h"
 #include "foundation/settings.h"
 
 #include <windows.h>
@@ -47,6 +48,16 @@ public:
         DestroyAddonWindow(static_cast<HWND>(window));
         UnregisterAddonClass(Instance());
     }
+    void CreateHooks(void* window) override {
+        hooks_ = new HookSet(static_cast<HWND>(window), Instance());
+    }
+    void DeleteHooks() override {
+        delete hooks_;
+        hooks_ = nullptr;
+    }
+
+private:
+    HookSet* hooks_ = nullptr;
 };
 
 Win32Shell shell;

@@ -1,6 +1,11 @@
 #include "core/shell/addon_window.h"
 
 #include "core/bar_geometry.h"
+#include "core/globals.h"
+#include "core/services.h"
+#include "core/shell/command_routing.h"
+#include "core/shell/hooks.h"
+#include "core/shell/place_bar.h"
 
 namespace qelvo {
 
@@ -13,19 +18,70 @@ namespace {
 
 unsigned clockTicks = 0;
 
+bool PopupActive() { return Hooks && Hooks->popupActive; }
+
 void OnTimer(UINT_PTR id) {
-    if (id == kClockTimer)
-        ++clockTicks;
+    if (id != kClockTimer)
+        return;
+    ++clockTicks;
+    if (Automation)
+        ++Automation->secondsSinceSave; // the auto-save of modified editors joins here
+}
+
+// The bar never keeps the keyboard; losing the activation collapses it.
+void OnActivate(WORD state, HWND other) {
+    if (state == WA_CLICKACTIVE && other)
+        SetActiveWindow(other);
+    else if (state == WA_INACTIVE)
+        PlaceBar(0);
+}
+
+void OnInitMenu() {
+    if (!PopupActive())
+        PlaceBar(1);
+}
+
+void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (PopupActive() || (flags & (MF_POPUP | MF_DISABLED | MF_GRAYED)) ||
+        (flags == 0xFFFF && !menu))
+        return;
+    switch (item) {
+    case 196:
+        ShowStatusText("Open help window");
+        break;
+    case 199:
+        ShowStatusText("Open options dialog");
+        break;
+    default:
+        ShowStatusText(" "); // the project, executable and file hints join here
+        break;
+    }
 }
 
 LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+        RouteCommand(LOWORD(wParam), lParam);
+        break;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_INITMENU:
+        OnInitMenu();
+        break;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        break;
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
+    case kGoToLineMessage: // the editor access of keyword completion joins here
+    case kOpenFileMessage: // OpenEditorFile of the project menus joins here
+        return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace

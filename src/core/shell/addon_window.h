@@ -10,6 +10,10 @@ constexpr char kAddonClass[] = "QADO";
 constexpr char kStartupText[] = "Qelvo Addon for Borland C++ 5.0 initializing...";
 constexpr UINT kStartupCommand = 99;
 constexpr UINT_PTR kClockTimer = 1;
+// User messages of the add-on window: go to a line (line, file name) and open a file, then go
+// to the line (line, file name).
+constexpr UINT kGoToLineMessage = 0x407;
+constexpr UINT kOpenFileMessage = 0x408;
 
 bool RegisterAddonClass(HINSTANCE instance);
 void UnregisterAddonClass(HINSTANCE instance);

@@ -43,11 +43,18 @@ public:
         calls.push_back(w == &window ? "destroy" : "destroy ?");
         servicesAtDestroy = Services != nullptr;
     }
+    void CreateHooks(void* w) override { calls.push_back(w == &window ? "hooks" : "hooks ?"); }
+    void DeleteHooks() override {
+        calls.push_back("unhook");
+        editorMenuAtUnhook = EditorMenus != nullptr;
+        quickFindAtUnhook = QuickFinder != nullptr;
+    }
 
     std::vector<std::string> calls;
     int newShell = 1;
     bool oleWorks = true;
     bool servicesAtDestroy = false;
+    bool editorMenuAtUnhook = false, quickFindAtUnhook = true;
     int window = 0;
 };
 
@@ -102,7 +109,7 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     RecordingShell shell;
     ASSERT_TRUE(StartAddon(ide.Services(), shell));
     EXPECT_EQ(shell.calls,
-              (std::vector<std::string>{"ole", "describe", "bar new shell", "show"}));
+              (std::vector<std::string>{"ole", "describe", "bar new shell", "show", "hooks"}));
     EXPECT_EQ(AddonWindow, &shell.window);
     ASSERT_NE(Tools, nullptr);
     EXPECT_EQ(Tools->count, 8);
@@ -117,7 +124,9 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
 
     shell.calls.clear();
     StopAddon(shell);
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"destroy", "no ole"}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"unhook", "destroy", "no ole"}));
+    EXPECT_FALSE(shell.quickFindAtUnhook) << "quick find goes before the hooks";
+    EXPECT_TRUE(shell.editorMenuAtUnhook) << "the editor menu goes after them";
     EXPECT_TRUE(shell.servicesAtDestroy) << "the services go after the bar";
     EXPECT_EQ(GroupOrder(registry.writeLog),
               (std::vector<std::string>{"Mail", "QuickFind", "Menus", "TopBar", "Completion",
@@ -153,7 +162,8 @@ TEST(Lifecycle, TheBarStaysHiddenWhenTheTopBarIsOff) {
     RecordingShell shell;
     shell.newShell = 0;
     ASSERT_TRUE(StartAddon(ide.Services(), shell));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"ole", "describe", "bar old shell"}));
+    EXPECT_EQ(shell.calls,
+              (std::vector<std::string>{"ole", "describe", "bar old shell", "hooks"}));
     EXPECT_EQ(Bar->settings.leftMargin, 17) << "the old shell's default";
     StopAddon(shell);
 }
