@@ -27,12 +27,16 @@ std::vector<platform::DirEntry> Scripts(const char* directory) {
     std::vector<platform::DirEntry> scripts;
     platform::ListDirectory(JoinPath(directory, "*.rc").c_str(), false, entries);
     for (platform::DirEntry& entry : entries)
-        if (!entry.name.empty() && entry.name[0] != '.')
+        if (!IsHidden(entry))
             scripts.push_back(entry);
     return scripts;
 }
 
 } // namespace
+
+bool IsHidden(const platform::DirEntry& entry) {
+    return entry.name.empty() || entry.name[0] == '.';
+}
 
 String JoinPath(const char* directory, const char* name) {
     String path = directory;
@@ -53,7 +57,7 @@ void DialogGenerator::GenerateForProject(const char* directory) {
         std::vector<platform::DirEntry> entries;
         platform::ListDirectory(JoinPath(directory, "*").c_str(), true, entries);
         for (const platform::DirEntry& entry : entries) {
-            if (!entry.isDirectory || entry.name == "." || entry.name == "..")
+            if (!entry.isDirectory || IsHidden(entry))
                 continue;
             String path = JoinPath(directory, entry.name.c_str());
             if (NeedsRegeneration(path.c_str(), entry.name.c_str()))
@@ -70,9 +74,10 @@ void DialogGenerator::GenerateForProject(const char* directory) {
 }
 
 int DialogGenerator::NeedsRegeneration(const char* directory, const char* name) {
-    platform::FileStatus header = platform::GetFileStatus(GeneratedPath(directory, name, ".h").c_str());
-    platform::FileStatus source =
-        platform::GetFileStatus(GeneratedPath(directory, name, ".cpp").c_str());
+    String headerPath = GeneratedPath(directory, name, ".h");
+    String sourcePath = GeneratedPath(directory, name, ".cpp");
+    platform::FileStatus header = platform::GetFileStatus(headerPath.c_str());
+    platform::FileStatus source = platform::GetFileStatus(sourcePath.c_str());
     if (!header.exists || !source.exists)
         return 1;
     int64_t older = header.lastWrite < source.lastWrite ? header.lastWrite : source.lastWrite;
@@ -103,10 +108,13 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name) 
         return 0;
     }
 
-    std::fprintf(header, "// Generated file : do not edit by hand\n#ifndef _rc%s_h_\n#define _rc%s_h_\n",
+    std::fprintf(header,
+                 "// Generated file : do not edit by hand\n"
+                 "#ifndef _rc%s_h_\n#define _rc%s_h_\n",
                  name, name);
     std::fprintf(source,
-                 "// Generated file : do not edit by hand\n#include \"qelvo.h\"\n#include \"rc%s.h\"\n",
+                 "// Generated file : do not edit by hand\n"
+                 "#include \"qelvo.h\"\n#include \"rc%s.h\"\n",
                  name);
     for (const platform::DirEntry& script : Scripts(directory))
         GenerateFromRc(header, source, JoinPath(directory, script.name.c_str()).c_str());

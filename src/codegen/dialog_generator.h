@@ -10,6 +10,7 @@
 
 #include "foundation/qstring.h"
 #include "foundation/tableau.h"
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <string>
@@ -111,6 +112,9 @@ private:
 
 // "dir\name", the engine's way of joining paths.
 String JoinPath(const char* directory, const char* name);
+// Names starting with '.': "." and "..", and the folders and files of version control and
+// other tools, which are no part of the project's sources.
+bool IsHidden(const platform::DirEntry& entry);
 
 } // namespace codegen
 } // namespace qelvo

@@ -77,7 +77,7 @@ void DialogGenerator::NumberVersionTree(const char* directory) {
     std::vector<platform::DirEntry> entries;
     platform::ListDirectory(JoinPath(directory, "*").c_str(), true, entries);
     for (const platform::DirEntry& entry : entries) {
-        if (!entry.isDirectory || entry.name == "." || entry.name == "..")
+        if (!entry.isDirectory || IsHidden(entry))
             continue;
         String path = JoinPath(directory, entry.name.c_str());
         // Paths stay within the system's path buffers; this also ends a loop of linked

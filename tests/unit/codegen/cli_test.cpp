@@ -24,7 +24,8 @@ struct ToolRun {
 
 ToolRun Qelvo(const std::string& arguments, const TempDir& scratch) {
     std::string errors = platform::NativePath(scratch.File("stderr.txt").c_str());
-    std::string command = std::string("'") + QELVO_CLI_PATH + "' " + arguments + " 2>'" + errors + "'";
+    std::string command =
+        std::string("'") + QELVO_CLI_PATH + "' " + arguments + " 2>'" + errors + "'";
     ToolRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
@@ -43,7 +44,9 @@ std::string Quoted(const std::string& enginePath) {
     return "'" + platform::NativePath(enginePath.c_str()) + "'";
 }
 
-std::string Shown(const std::string& enginePath) { return platform::NativePath(enginePath.c_str()); }
+std::string Shown(const std::string& enginePath) {
+    return platform::NativePath(enginePath.c_str());
+}
 
 } // namespace
 

@@ -20,7 +20,9 @@ std::string SourcePath(const std::string& relative) {
     return path;
 }
 
-std::string GoldenCase(const std::string& name) { return SourcePath("tests/golden/codegen/" + name); }
+std::string GoldenCase(const std::string& name) {
+    return SourcePath("tests/golden/codegen/" + name);
+}
 
 std::string PlatformLines(const std::string& lines) {
 #ifdef _WIN32

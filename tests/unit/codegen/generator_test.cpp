@@ -44,6 +44,8 @@ void MakeProject(const TempDir& dir) {
     dir.Write("Empty\\notes.txt", "no scripts here\n");
     platform::MakeDirectory(dir.File("Dialogs\\Deeper").c_str());
     dir.Write("Dialogs\\Deeper\\deep.rc", "DEEP DIALOG 0, 0, 1, 1\n{\n}\n");
+    platform::MakeDirectory(dir.File(".git").c_str());
+    dir.Write(".git\\HEAD", "ref: refs/heads/main\n");
     for (const char* file : {"app.rc", "Dialogs\\setup.rc", "Dialogs\\Deeper\\deep.rc"})
         SetTestTime(dir.File(file), 0);
 }
@@ -74,6 +76,8 @@ TEST(Project, EveryImmediateSubDirectoryGetsItsPair) {
               PlatformLines("// Generated file : do not edit by hand\n#include \"qelvo.h\"\n"
                             "#include \"rcEmpty.h\"\n"));
     EXPECT_THAT(dir.Read("Dialogs\\rcDialogs.h"), HasSubstr("class rcSETUP : public Dialog"));
+    // Hidden folders (version control and the like) are not the project's.
+    EXPECT_FALSE(platform::FileExists(dir.File(".git\\rc.git.h").c_str()));
     // Only the immediate sub-directories: nothing below them.
     EXPECT_FALSE(platform::FileExists(dir.File("Dialogs\\Deeper\\rcDeeper.h").c_str()));
     // The project directory's own pair: empty name, and the main macro in the source.

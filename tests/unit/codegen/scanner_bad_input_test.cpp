@@ -62,7 +62,8 @@ TEST(BadInput, TextsBeyondTheFieldCapacitiesLeaveTheirEntryOut) {
         "#define IDM_" + std::string(50, 'M') + " 3\n"                  // item name 50: too long
         "#define IDM_SHORT 4\n#define IDC_OVER " + std::string(50, '7') + "\n" // value 50: no
         + std::string(50, 'Q') + " MENU\n{\n MENUITEM \"x\", IDM_SHORT\n}\n"  // menu name 50: no
-        "OK MENU\n{\n MENUITEM \"x\", IDM_" + std::string(50, 'M') + "\n MENUITEM \"y\", IDM_SHORT\n}\n"
+        "OK MENU\n{\n MENUITEM \"x\", IDM_" + std::string(50, 'M') +
+        "\n MENUITEM \"y\", IDM_SHORT\n}\n"
         "D DIALOG 0, 0, 1, 1\n{\n"
         " CONTROL \"\", " + longName + ", \"edit\", 0, 1, 1, 9, 9\n"
         " CONTROL \"\", " + fitName + ", \"edit\", 0, 1, 1, 9, 9\n"

@@ -138,8 +138,8 @@ TEST(Dialogs, NotificationClassesGetTheHeaderAndWmNotifyCases) {
     EXPECT_THAT(out.source, HasSubstr("\n#pragma argsused\nint rcBROWSE::cmdTREE(NMHDR *hdr)\n{\n"
                                       "  return(0) ;\n}\n"));
     // Only the other controls are commands.
-    EXPECT_THAT(out.source, HasSubstr("  switch (id)\n  {\n    case 304 : return(cmdBAR(notify)) ;\n"
-                                      "  }\n"));
+    EXPECT_THAT(out.source, HasSubstr("  switch (id)\n  {\n"
+                                      "    case 304 : return(cmdBAR(notify)) ;\n  }\n"));
     EXPECT_THAT(out.source,
                 HasSubstr("void rcBROWSE::wmNotify(NMHDR *hdr)\n{\n  switch (hdr->idFrom)\n  {\n"
                           "  case 301 : if (hdr->code==TCN_SELCHANGE) cmdTABS(hdr) ; return ;\n"

@@ -137,6 +137,8 @@ TEST(Version, TheTreeIsNumberedDeepestFirstAndTheCounterOnlyGrows) {
     dir.Write("A\\VERSION.RC", "FILEVERSION 1,0,0,10\n");
     dir.Write("B\\VERSION.RC", "FILEVERSION 1,0,0,3\n");
     dir.Write("VERSION.RC", "FILEVERSION 1,0,0,60\n");
+    platform::MakeDirectory(dir.File(".svn").c_str());
+    dir.Write(".svn\\VERSION.RC", "FILEVERSION 1,0,0,90\n");
     struct Order : CodegenListener {
         void DirectoryGenerated(const char*, const char*, int) override {}
         void VersionNumbered(const char* path, int ok) override {
@@ -156,6 +158,7 @@ TEST(Version, TheTreeIsNumberedDeepestFirstAndTheCounterOnlyGrows) {
     EXPECT_EQ(dir.Read("B\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 51\n"));
     EXPECT_EQ(dir.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 61\n"));
     EXPECT_EQ(generator.buildCounter, 61);
+    EXPECT_EQ(dir.Read(".svn\\VERSION.RC"), "FILEVERSION 1,0,0,90\n");
 }
 
 TEST(Version, TheOldContentBecomesTheBackupReplacingTheLastOne) {
