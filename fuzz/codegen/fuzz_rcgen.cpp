@@ -22,9 +22,12 @@ struct Folder {
         source = path + "/out.cpp";
     }
     ~Folder() {
+        Clear();
+        qelvo::platform::RemoveEmptyDirectory(path.c_str());
+    }
+    void Clear() {
         for (const std::string* file : {&script, &header, &source})
             qelvo::platform::RemoveFile(file->c_str());
-        qelvo::platform::RemoveEmptyDirectory(path.c_str());
     }
     std::string path, script, header, source;
 };
@@ -36,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Scripts are small; larger inputs only cost time.
     if (size > 16384)
         return 0;
+    // Fresh files each run: truncating a file that was just written makes ext4 flush it.
+    folder.Clear();
     FILE* script = std::fopen(folder.script.c_str(), "wb");
     if (!script)
         return 0;
