@@ -15,10 +15,12 @@
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
 #include "recorders.h"
+#include "stand_in_ide.h"
 #include "topbar/top_bar.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -194,6 +196,7 @@ TEST_F(Shell, ProjectWindowPostsARebuildOnlyWhenHidingWithTheView) {
 }
 
 TEST_F(Shell, CaptionButtonsPostTheirCommandsWithThePopupPoint) {
+    QuickFinder->settings.leftSide = 0; // the buttons on the right of the caption
     HWND editor = ide.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP:2 *", 10, 10, 600, 400);
     Pump(50);
     RECT r;
@@ -202,7 +205,12 @@ TEST_F(Shell, CaptionButtonsPostTheirCommandsWithThePopupPoint) {
     const UINT expected[] = {189, 187, 188};
     for (int k = 0; k < 3; ++k) {
         commands.clear();
-        Click(x0 + 24 * k + 3, r.top + 10);
+        POINT p = {x0 + 24 * k + 3, r.top + 10};
+        HWND under = WindowFromPoint(p);
+        ASSERT_EQ(under, editor) << "something else lies under the button";
+        LRESULT hit = SendMessageA(editor, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+        EXPECT_NE(hit, HTCLIENT);
+        Click(p.x, p.y);
         ASSERT_EQ(Ids(), std::vector<UINT>{expected[k]}) << "button " << k;
         EXPECT_EQ(Hooks->clickPoint.x, x0 + 24 * k + 1 - 2);
         EXPECT_EQ(Hooks->clickPoint.y, r.top + GetSystemMetrics(SM_CYCAPTION) + 2 + 1);
@@ -220,6 +228,7 @@ TEST_F(Shell, CaptionButtonsPostTheirCommandsWithThePopupPoint) {
 TEST_F(Shell, RightClickOnACaptionAsksForTheDocumentation) {
     HWND editor = ide.AddChild("BCW5Editor", "C:\\SRC\\UTIL.CPP *", 10, 10, 600, 400);
     Pump(50);
+    commands.clear();
     RECT r;
     GetWindowRect(editor, &r);
     Click(r.left + 100, r.top + 10, true);
@@ -234,18 +243,41 @@ TEST_F(Shell, RightClickOnACaptionAsksForTheDocumentation) {
     EnableWindow(editor, TRUE);
 }
 
+TEST_F(Shell, CaptionButtonsOnTheLeftFollowTheCaptionText) {
+    ASSERT_EQ(QuickFinder->settings.leftSide, 1) << "the default";
+    HWND editor = ide.AddChild("BCW5Editor", "C:\\A.CPP", 10, 10, 600, 400);
+    Pump(50);
+    RECT r;
+    GetWindowRect(editor, &r);
+    HDC dc = GetDC(editor);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE text;
+    GetTextExtentPoint32A(dc, "C:\\A.CPP", 8, &text);
+    SelectObject(dc, old);
+    ReleaseDC(editor, dc);
+    int x0 = r.left + text.cx + 23;
+    ASSERT_LT(x0, r.right - 58 - 72);
+    commands.clear();
+    Click(x0 + 24 + 2, r.top + 10);
+    EXPECT_EQ(Ids(), std::vector<UINT>{187});
+    EXPECT_EQ(Hooks->clickPoint.x, x0 + 24 + 1 - 2);
+}
+
 TEST_F(Shell, CaptionClicksAreLeftAloneWhileNavigationIsOffOrAPopupIsTracked) {
+    QuickFinder->settings.leftSide = 0;
     HWND editor = ide.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP", 10, 10, 600, 400);
     Pump(50);
     RECT r;
     GetWindowRect(editor, &r);
+    commands.clear();
     EditorMenus->settings.enabled = 0;
     Click(r.right - 58 - 72 + 3, r.top + 10);
     EditorMenus->settings.enabled = 1;
     Hooks->popupActive = true;
     Click(r.right - 58 - 72 + 3, r.top + 10);
     Hooks->popupActive = false;
-    EXPECT_TRUE(commands.empty());
+    for (UINT id : Ids())
+        EXPECT_TRUE(id != 187 && id != 188 && id != 189) << id;
 }
 
 TEST_F(Shell, QuickFindHotKeys) {
@@ -336,9 +368,9 @@ TEST_F(Shell, TheFrameHidesAndShowsTheBar) {
 }
 
 TEST_F(Shell, TheFramesActivationMovesTheBarInAndOutOfTheTopmostBand) {
+    EXPECT_TRUE(IsTopmost(bar));
     HWND other = CreateWindowA("STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    EXPECT_TRUE(IsTopmost(bar));
     SetForegroundWindow(other);
     Pump(50);
     EXPECT_FALSE(IsTopmost(bar));
@@ -395,15 +427,94 @@ TEST_F(Shell, SaveAllRestartsTheAutoSaveCount) {
     EXPECT_EQ(Automation->secondsSinceSave, 0);
 }
 
-TEST_F(Shell, MenuHints) {
-    host::StandInIde* none = nullptr;
-    (void)none;
-    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(199, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(bar)));
-    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(196, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(bar)));
-    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(99, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(bar)));
-    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(5, MF_POPUP), reinterpret_cast<LPARAM>(GetMenu(bar)));
-    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    // Without the IDE's FrameService the hints go nowhere; with it they are the status texts
-    // (checked through the stand-in in the add-on's end-to-end tests).
-    SUCCEED();
+TEST_F(Shell, MenuHintsGoToTheStatusLine) {
+    host::StandInIde ide2;
+    Status = new StatusHolder(ide2.Services());
+    auto select = [this](UINT item, UINT flags) {
+        SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(item, flags),
+                     reinterpret_cast<LPARAM>(GetMenu(bar)));
+    };
+    select(199, MF_STRING);
+    EXPECT_EQ(ide2.Frame().StatusText(), "Open options dialog");
+    select(196, MF_STRING);
+    EXPECT_EQ(ide2.Frame().StatusText(), "Open help window");
+    select(99, MF_STRING);
+    EXPECT_EQ(ide2.Frame().StatusText(), " ");
+    size_t shown = ide2.Frame().StatusLog().size();
+    select(5, MF_POPUP);
+    select(199, MF_STRING | MF_GRAYED);
+    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // the menu closes
+    Hooks->popupActive = true;
+    select(199, MF_STRING);
+    Hooks->popupActive = false;
+    EXPECT_EQ(ide2.Frame().StatusLog().size(), shown) << "popups, disabled items, the end";
+    delete Status;
+    Status = nullptr;
+}
+
+TEST_F(Shell, EveryRoutedCommandIsHarmless) {
+    // Owners that are not built yet: their commands arrive and do nothing else.
+    for (const CommandRoute* r = kCommandRoutes; r->first; ++r) {
+        if (r->handle)
+            continue;
+        SendMessageA(bar, WM_COMMAND, r->first, 0);
+        SendMessageA(bar, WM_COMMAND, r->last, 0);
+    }
+    Pump(20);
+    EXPECT_TRUE(IsWindow(bar));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(FindRoute(99)->handle, nullptr);
+    EXPECT_EQ(FindRoute(150), nullptr) << "not in the plan";
+}
+
+TEST_F(Shell, OptionsCommandAsksTheFrame) {
+    SendMessageA(bar, WM_COMMAND, 199, 0);
+    Pump(20);
+    bool asked = false;
+    for (const Received& r : ReceivedMessages())
+        asked = asked || (r.window == ide.frame && r.message == WM_COMMAND && r.wParam == 13492);
+    EXPECT_TRUE(asked);
+    ReceivedMessages().clear();
+    EnableWindow(ide.frame, FALSE);
+    SendMessageA(bar, WM_COMMAND, 199, 0);
+    Pump(20);
+    EnableWindow(ide.frame, TRUE);
+    for (const Received& r : ReceivedMessages())
+        EXPECT_NE(r.wParam, 13492u) << "not while the frame is disabled";
+}
+
+namespace {
+std::vector<std::string> popupItems;
+// Reads the tracked popup's items and closes it.
+void CALLBACK ReadPopup(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    if (!menuWindow)
+        return;
+    KillTimer(nullptr, id);
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, 0x01E1, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[80] = {0};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        popupItems.push_back(std::to_string(GetMenuItemID(menu, i)) + " " + text);
+    }
+    EndMenu();
+}
+} // namespace
+
+TEST_F(Shell, QuickFindAndDocumentationPopups) {
+    forwardPopups = true;
+    QuickFinder->settings.keys[kFindMethod] = 5114;
+    QuickFinder->settings.keyTexts[kFindMethod] = "Ctrl+Shift+F3";
+    popupItems.clear();
+    SetTimer(nullptr, 0, 50, ReadPopup);
+    SendMessageA(bar, WM_COMMAND, 188, 0);
+    EXPECT_EQ(popupItems, (std::vector<std::string>{"190 Find as function... ",
+                                                    "191 Find as method... \tCtrl+Shift+F3",
+                                                    "192 Find as class... ", "0 ",
+                                                    "193 Cross reference... "}));
+    EXPECT_FALSE(Hooks->popupActive);
+    popupItems.clear();
+    SetTimer(nullptr, 0, 50, ReadPopup);
+    SendMessageA(bar, WM_COMMAND, 197, 0);
+    EXPECT_EQ(popupItems, std::vector<std::string>{"177 Edit Documentation"});
 }
