@@ -18,7 +18,7 @@ struct RecordedMessage {
     unsigned flags;
 };
 
-class MessageRecorder : public platform::MessageSink {
+class MessageRecorder final : public platform::MessageSink {
 public:
     MessageRecorder() { previous_ = platform::SetMessageSink(this); }
     ~MessageRecorder() { platform::SetMessageSink(previous_); }
@@ -55,7 +55,7 @@ private:
     std::deque<int> answers_;
 };
 
-class LaunchRecorder : public platform::Launcher {
+class LaunchRecorder final : public platform::Launcher {
 public:
     LaunchRecorder() { previous_ = platform::SetLauncher(this); }
     ~LaunchRecorder() { platform::SetLauncher(previous_); }

@@ -1,0 +1,68 @@
+// The stand-in IDE's tools: the IDE's own (by the names the add-on asks for) and the tools that
+// add-ons add, which run through their implementor. Every run is recorded for tests.
+#pragma once
+
+#include "core/ide/ide_tools.h"
+#include "host_object.h"
+
+#include <string>
+#include <vector>
+
+namespace qelvo {
+namespace host {
+
+class ProjectHost;
+
+struct ToolRun {
+    std::string tool;
+    ide::IdeNode node;    // 0 when run on a file name or from the Tool menu
+    std::string fileName; // the file the tool worked on (a node's file name)
+    int32_t result;
+};
+
+class ToolHost final : public ServiceObject<ide::ToolService> {
+public:
+    explicit ToolHost(ProjectHost& projects);
+    ~ToolHost();
+    ToolHost(const ToolHost&) = delete;
+    ToolHost& operator=(const ToolHost&) = delete;
+
+    // The IDE's own tools. "Project" opens the project file it is given; "RunExecutable"
+    // starts the program (a node's output path) through the platform's launcher; the others
+    // open windows, which come later: for now they are only recorded.
+    static const char* const kBuiltInTools[8];
+
+    const std::vector<ToolRun>& Runs() const { return runs_; }
+    void ClearRuns() { runs_.clear(); }
+    // Names of the tools in the order they were added (the IDE's own first).
+    std::vector<std::string> ToolNames() const;
+    // The Tool menu: tools added by add-ons, by their menu texts, in the order added.
+    std::vector<std::string> ToolMenu() const;
+    // Runs a tool by name as the Tool menu does (no node, no file); kToolNotHandled when none.
+    int32_t RunFromMenu(const std::string& name);
+    // Removes the tools that add-ons added and lets go of their implementors.
+    void DropAddOnTools();
+
+    ide::ITool* QELVO_IDECALL NewTool() override;
+    ide::IdeBool QELVO_IDECALL AddTool(ide::ITool* tool) override;
+    ide::ITool* QELVO_IDECALL FindTool(ide::HostString* name) override;
+    ide::IdeBool QELVO_IDECALL RemoveTool(ide::ITool* tool) override;
+    int32_t QELVO_IDECALL RunTool(ide::ITool* tool, ide::IdeNode node, uint32_t flags) override;
+    int32_t QELVO_IDECALL RunToolOnFile(ide::ITool* tool, ide::HostString* fileName,
+                                        uint32_t flags) override;
+
+private:
+    class ToolObject;
+
+    ToolObject* Added(ide::ITool* tool) const;
+    ToolObject* ByName(const std::string& name) const;
+    int32_t Run(ToolObject* tool, ide::IdeNode node, const std::string& fileName);
+    int32_t RunBuiltIn(const std::string& name, ide::IdeNode node, const std::string& fileName);
+
+    ProjectHost& projects_;
+    std::vector<ToolObject*> tools_; // each holds a reference
+    std::vector<ToolRun> runs_;
+};
+
+} // namespace host
+} // namespace qelvo

@@ -1,0 +1,5 @@
+// Kept for reference; no longer built.
+int OldArea(int side)
+{
+  return side * side ;
+}
