@@ -1,6 +1,8 @@
 // The real setup.exe under Wine: a stand-in IDE directory (BCW.EXE and BCWRES.DLL) is its
 // current directory, and the test drives its dialog and answers its message boxes. Until the
 // stand-in IDE's own BCW.EXE exists, any file of that name identifies the IDE directory.
+#include "addon_loader.h"
+#include "recorders.h"
 #include "setup_driver.h"
 #include "temp_dir.h"
 
@@ -135,6 +137,20 @@ TEST_F(Installer, FullInstallCopiesThePayloadAndRegistersTheAddOn) {
     Press(dialog, 2);
     ExpectEndsCleanly();
     EXPECT_FALSE(AnyMessageBox(process.id()));
+
+    // The stand-in IDE finds the add-on through those values and loads the installed DLL.
+    testing_support::MessageRecorder reports;
+    host::StandInIde standIn;
+    host::AddOnLoader loader(standIn);
+    ASSERT_EQ(loader.Startup(), 1);
+    ASSERT_EQ(loader.AddOns().size(), 1u);
+    EXPECT_EQ(loader.AddOns()[0].key, "Qelvoadd");
+    EXPECT_EQ(loader.AddOns()[0].path, path);
+    char loaded[MAX_PATH] = "";
+    GetModuleFileNameA(static_cast<HMODULE>(loader.AddOns()[0].module), loaded, MAX_PATH);
+    EXPECT_TRUE(SameText(loaded, path)) << loaded;
+    loader.Shutdown();
+    EXPECT_TRUE(reports.messages.empty());
 }
 
 TEST_F(Installer, TheLogoIsPaintedAtFourFour) {
