@@ -10,11 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string version;
     if (qelvo::setup::FindVersionText(data, size, version)) {
-        if (version.empty() || version.size() * 2 + 16 > size + 2)
-            std::abort();
+        if (version.empty() || version.size() * 2 + 16 > size + 2) std::abort();
         for (char c : version)
-            if (c == '\0')
-                std::abort();
+            if (c == '\0') std::abort();
     }
     return 0;
 }

@@ -13,8 +13,7 @@ bool Qualifies(SearchFileSystem& fs, const std::string& directory) {
 
 // "C:" alone names the drive's current directory; the installer wants its root.
 std::string WithRootSlash(const std::string& directory) {
-    if (directory.size() == 2 && directory[1] == ':')
-        return directory + "\\";
+    if (directory.size() == 2 && directory[1] == ':') return directory + "\\";
     return directory;
 }
 
@@ -26,18 +25,13 @@ bool SearchTree(SearchFileSystem& fs, const std::string& directory, std::string&
         return true;
     }
     std::vector<SearchEntry> entries;
-    if (!fs.List(directory + "\\*", entries))
-        return false;
+    if (!fs.List(directory + "\\*", entries)) return false;
     for (const SearchEntry& entry : entries) {
-        if (!entry.isDirectory || entry.isVolumeLabel || entry.isLink)
-            continue;
-        if (entry.name == "." || entry.name == ".." || entry.name.empty())
-            continue;
+        if (!entry.isDirectory || entry.isVolumeLabel || entry.isLink) continue;
+        if (entry.name == "." || entry.name == ".." || entry.name.empty()) continue;
         std::string child = directory + "\\" + entry.name;
-        if (child.size() > kMaxSearchPath)
-            continue;
-        if (SearchTree(fs, child, found))
-            return true;
+        if (child.size() > kMaxSearchPath) continue;
+        if (SearchTree(fs, child, found)) return true;
     }
     return false;
 }
@@ -59,13 +53,11 @@ bool FindIdeDirectory(SearchFileSystem& fs, std::string& found) {
     }
     // 3. The PATH, read into a buffer of 1023 characters, in order.
     std::string path = fs.PathVariable();
-    if (path.size() > 1022)
-        path.resize(1022);
+    if (path.size() > 1022) path.resize(1022);
     size_t start = 0;
     while (start <= path.size()) {
         size_t end = path.find(';', start);
-        if (end == std::string::npos)
-            end = path.size();
+        if (end == std::string::npos) end = path.size();
         std::string entry = path.substr(start, end - start);
         if (!entry.empty() && Qualifies(fs, entry)) {
             found = WithRootSlash(entry);
@@ -77,10 +69,8 @@ bool FindIdeDirectory(SearchFileSystem& fs, std::string& found) {
     for (char letter = 'C'; letter <= 'Z'; ++letter) {
         std::string drive = std::string(1, letter) + ":";
         std::vector<SearchEntry> root;
-        if (!fs.List(drive + "\\*", root) || root.empty())
-            break;
-        if (SearchTree(fs, drive, found))
-            return true;
+        if (!fs.List(drive + "\\*", root) || root.empty()) break;
+        if (SearchTree(fs, drive, found)) return true;
     }
     return false;
 }

@@ -16,11 +16,12 @@ void InstallRun::ReplaceLine(const char* word) {
     list_.Select(step_);
 }
 
-void InstallRun::ShowSubAction(const char* label) { ReplaceLine(label); }
+void InstallRun::ShowSubAction(const char* label) {
+    ReplaceLine(label);
+}
 
 bool InstallRun::Advance(const Directories& dirs) {
-    if (Ended())
-        return false;
+    if (Ended()) return false;
     switch (subState_) {
     case kSubFresh:
         list_.Append(StepLine(step_, StateWord(kSubFresh)));

@@ -25,8 +25,7 @@ bool Fail(StepPort& port, const std::string& text) {
 
 bool VerifyIdeDirectory(const Directories& dirs, StepPort& port) {
     platform::FileStatus status = platform::GetFileStatus(dirs.ide.c_str());
-    if (!status.exists || !status.isDirectory)
-        return Fail(port, "Wrong Borland C++ directory");
+    if (!status.exists || !status.isDirectory) return Fail(port, "Wrong Borland C++ directory");
     if (!platform::FileExists((dirs.ide + "\\BCW.EXE").c_str()))
         return Fail(port, "Cannot identify Borland C++ directory\n(BCW.EXE file does not exist).");
     return true;
@@ -68,8 +67,7 @@ bool CreateAddonDirectory(const Directories& dirs, StepPort& port) {
         std::string question = dirs.addon + " directory does not exist ?\nCreate ?";
         int answer = ShowMessage(question.c_str(), kTitle,
                                  platform::kMbYesNo | platform::kMbIconQuestion, port.Owner());
-        if (answer != platform::kIdYes)
-            return false;
+        if (answer != platform::kIdYes) return false;
         platform::MakeDirectory(dir);
     }
     platform::FileStatus status = platform::GetFileStatus(dir);
@@ -92,8 +90,7 @@ bool WriteRegistry(const Directories& dirs, StepPort& port) {
 bool WriteInBlocks(BlockWriter& writer, const unsigned char* data, size_t size) {
     size_t done = 0;
     while (size - done > kCopyBlock) {
-        if (writer.Write(data + done, kCopyBlock) != kCopyBlock)
-            return false;
+        if (writer.Write(data + done, kCopyBlock) != kCopyBlock) return false;
         done += kCopyBlock;
     }
     size_t rest = size - done;
@@ -103,21 +100,17 @@ bool WriteInBlocks(BlockWriter& writer, const unsigned char* data, size_t size) 
 const char* CopyPayload(StepPort& port, SubActionSink& progress, const char* resource,
                         const std::string& directory, const char* fileName) {
     progress.ShowSubAction("Opening");
-    if (!port.FindPayload(resource))
-        return "Cannot find ressource to copy";
+    if (!port.FindPayload(resource)) return "Cannot find ressource to copy";
     progress.ShowSubAction("Reading");
-    if (!port.LoadPayload())
-        return "Cannot load file to copy";
+    if (!port.LoadPayload()) return "Cannot load file to copy";
     const unsigned char* data = nullptr;
     size_t size = 0;
     if (!port.LockPayload(data, size) || (size != 0 && !data))
         return "Cannot lock data file to copy";
     // The resource is copied out before the target is written, as one buffer of its size.
     unsigned char* buffer = static_cast<unsigned char*>(std::malloc(size ? size : 1));
-    if (!buffer)
-        return "Cannot load file to copy";
-    if (size)
-        std::memcpy(buffer, data, size);
+    if (!buffer) return "Cannot load file to copy";
+    if (size) std::memcpy(buffer, data, size);
     progress.ShowSubAction("Open target");
     if (!port.CreateTarget(directory + "\\" + fileName)) {
         std::free(buffer);
@@ -168,13 +161,11 @@ bool RunStep(int step, const Directories& dirs, StepPort& port, SubActionSink& p
 // ---- Target files through the platform layer ------------------------------------------------
 
 FileTargetPort::~FileTargetPort() {
-    if (file_)
-        std::fclose(static_cast<FILE*>(file_));
+    if (file_) std::fclose(static_cast<FILE*>(file_));
 }
 
 bool FileTargetPort::CreateTarget(const std::string& path) {
-    if (file_)
-        std::fclose(static_cast<FILE*>(file_));
+    if (file_) std::fclose(static_cast<FILE*>(file_));
     file_ = platform::OpenFile(path.c_str(), "wb");
     return file_ != nullptr;
 }
@@ -184,8 +175,7 @@ size_t FileTargetPort::Write(const unsigned char* data, size_t size) {
 }
 
 bool FileTargetPort::CloseTarget() {
-    if (!file_)
-        return false;
+    if (!file_) return false;
     bool ok = std::fclose(static_cast<FILE*>(file_)) == 0;
     file_ = nullptr;
     return ok;

@@ -7,13 +7,13 @@ namespace setup {
 
 std::string DeriveAddonDirectory(const std::string& ideDirectory) {
     size_t slash = ideDirectory.rfind('\\');
-    std::string head = slash == std::string::npos ? std::string() : ideDirectory.substr(0, slash + 1);
+    std::string head =
+        slash == std::string::npos ? std::string() : ideDirectory.substr(0, slash + 1);
     return head + "QELVO";
 }
 
 void CopyBounded(char* buffer, size_t capacity, const std::string& text) {
-    if (capacity == 0)
-        return;
+    if (capacity == 0) return;
     size_t n = text.size() < capacity - 1 ? text.size() : capacity - 1;
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';

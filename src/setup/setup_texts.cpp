@@ -9,8 +9,9 @@ const char kTitle[] = "Qelvo AddOn installation";
 
 const char* StepLabel(int step) {
     static const char* const labels[kStepCount] = {
-        "Verify BC5 directory",   "Verify opened applications", "Verify BC version 5.02",
-        "Create Qelvo directory", "Copy QelvoAdd.dll",          "Copy QelvoAdd.hlp",
+        "Verify BC5 directory",   "Verify opened applications",
+        "Verify BC version 5.02", "Create Qelvo directory",
+        "Copy QelvoAdd.dll",      "Copy QelvoAdd.hlp",
         "Copy QelvoAdd.cnt",      "Set registry database entries",
     };
     return step >= 0 && step < kStepCount ? labels[step] : nullptr;
@@ -24,8 +25,8 @@ const char* StateWord(int subState) {
 std::string StepLine(int step, const char* word) {
     const char* label = StepLabel(step);
     char line[300];
-    std::snprintf(line, sizeof line, "%d/%d\t%s\t%s", step + 1, int(kStepCount),
-                  label ? label : "", word ? word : "");
+    std::snprintf(line, sizeof line, "%d/%d\t%s\t%s", step + 1, int(kStepCount), label ? label : "",
+                  word ? word : "");
     return line;
 }
 

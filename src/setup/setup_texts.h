@@ -12,7 +12,14 @@ extern const char kTitle[]; // every message box of the installer
 enum : int { kStepCount = 8 };
 
 // Sub-states of a step: appended, working, ok, warning, error, done.
-enum : int { kSubFresh = 0, kSubWorking = 1, kSubOk = 2, kSubWarning = 3, kSubError = 4, kSubDone = 5 };
+enum : int {
+    kSubFresh = 0,
+    kSubWorking = 1,
+    kSubOk = 2,
+    kSubWarning = 3,
+    kSubError = 4,
+    kSubDone = 5
+};
 
 // Label of step 0..7 in the list; null outside.
 const char* StepLabel(int step);

@@ -8,8 +8,7 @@ namespace setup {
 bool FindVersionText(const unsigned char* data, size_t size, std::string& version) {
     version.clear();
     long count = long(size / 2) - 1;
-    if (!data || count <= 0)
-        return false;
+    if (!data || count <= 0) return false;
     std::string bytes(size_t(count), '\0');
     for (long i = 0; i < count; ++i)
         bytes[size_t(i)] = char(data[2 * i]);
@@ -20,11 +19,9 @@ bool FindVersionText(const unsigned char* data, size_t size, std::string& versio
     for (long at = 0; at < limit; ++at) {
         if (at + keyLength >= count) // nothing can follow the key inside the string
             break;
-        if (std::memcmp(bytes.data() + at, kKey, size_t(keyLength)) != 0)
-            continue;
+        if (std::memcmp(bytes.data() + at, kKey, size_t(keyLength)) != 0) continue;
         long start = at + keyLength;
-        if (bytes[size_t(start)] == '\0')
-            continue;
+        if (bytes[size_t(start)] == '\0') continue;
         long end = start;
         while (end < count && bytes[size_t(end)] != '\0')
             ++end;

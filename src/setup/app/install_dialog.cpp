@@ -9,8 +9,8 @@ namespace qelvo {
 namespace setup {
 
 namespace {
-const int kGrowth = 96;           // pixels the dialog grows to show the list
-const int kEditBuffer = 254;      // characters read from an edit, terminator included
+const int kGrowth = 96;      // pixels the dialog grows to show the list
+const int kEditBuffer = 254; // characters read from an edit, terminator included
 } // namespace
 
 InstallDialog::InstallDialog(Session& session)
@@ -28,8 +28,7 @@ INT_PTR CALLBACK InstallDialog::Proc(HWND window, UINT message, WPARAM wParam, L
         reinterpret_cast<InstallDialog*>(lParam)->window_ = window;
     }
     auto* self = reinterpret_cast<InstallDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
-    if (!self)
-        return FALSE;
+    if (!self) return FALSE;
     INT_PTR result = self->Handle(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(window, DWLP_USER, 0);
@@ -40,11 +39,20 @@ INT_PTR CALLBACK InstallDialog::Proc(HWND window, UINT message, WPARAM wParam, L
 
 INT_PTR InstallDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnInit(); return TRUE;
-    case WM_PAINT: OnPaint(); return TRUE;
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-    case WM_SETUP_RUN: OnRun(); return TRUE;
-    default: return FALSE;
+    case WM_INITDIALOG:
+        OnInit();
+        return TRUE;
+    case WM_PAINT:
+        OnPaint();
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_SETUP_RUN:
+        OnRun();
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 
@@ -57,7 +65,8 @@ void InstallDialog::OnInit() {
                    ::GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER);
     INT tabs[2] = {20, 170};
-    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabs));
+    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_SETTABSTOPS, 2,
+                          reinterpret_cast<LPARAM>(tabs));
     logo_.reset(::LoadBitmapA(session_.instance, "BMPLOGO"));
     // The IDE directory first: its change rewrites the add-on directory, which then gets the
     // one last used.
@@ -66,8 +75,7 @@ void InstallDialog::OnInit() {
 }
 
 void PaintLogo(HDC dc, HBITMAP logo) {
-    if (!logo)
-        return;
+    if (!logo) return;
     UniqueMemoryDc memory(dc);
     ScopedSelect select(memory.get(), logo);
     ::BitBlt(dc, 4, 4, 123, 46, memory.get(), 0, 0, SRCCOPY);
@@ -81,12 +89,16 @@ void InstallDialog::OnPaint() {
 void InstallDialog::OnCommand(int id, int code) {
     switch (id) {
     case IDC_IDE_DIRECTORY:
-        if (code == EN_CHANGE)
-            OnIdeDirectoryChanged();
+        if (code == EN_CHANGE) OnIdeDirectoryChanged();
         break;
-    case IDC_INSTALL: OnInstall(); break;
-    case IDCANCEL: OnCancel(); break;
-    default: break;
+    case IDC_INSTALL:
+        OnInstall();
+        break;
+    case IDCANCEL:
+        OnCancel();
+        break;
+    default:
+        break;
     }
 }
 
@@ -96,8 +108,7 @@ void InstallDialog::OnIdeDirectoryChanged() {
     ::GetDlgItemTextA(window_, IDC_IDE_DIRECTORY, ide, kEditBuffer);
     ::GetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, shown, kEditBuffer);
     std::string derived = DeriveAddonDirectory(ide);
-    if (derived != shown)
-        ::SetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, derived.c_str());
+    if (derived != shown) ::SetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, derived.c_str());
 }
 
 void InstallDialog::OnInstall() {
@@ -134,8 +145,7 @@ void InstallDialog::OnCancel() {
     }
     int answer = platform::ShowMessage("Confirm exit Qelvo AddOn installation ?", kTitle,
                                        platform::kMbYesNo | platform::kMbIconQuestion, window_);
-    if (answer == platform::kIdYes)
-        ::EndDialog(window_, IDCANCEL);
+    if (answer == platform::kIdYes) ::EndDialog(window_, IDCANCEL);
 }
 
 void InstallDialog::Append(const std::string& line) {

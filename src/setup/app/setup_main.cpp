@@ -20,14 +20,11 @@ public:
     explicit OwnResources(HINSTANCE instance) : instance_(instance) {}
     bool Read(const char* name, int type, const unsigned char*& data, size_t& size) override {
         HRSRC found = ::FindResourceA(instance_, name, MAKEINTRESOURCEA(type));
-        if (!found)
-            return false;
+        if (!found) return false;
         HGLOBAL loaded = ::LoadResource(instance_, found);
-        if (!loaded)
-            return false;
+        if (!loaded) return false;
         const void* locked = ::LockResource(loaded);
-        if (!locked)
-            return false;
+        if (!locked) return false;
         data = static_cast<const unsigned char*>(locked);
         size = ::SizeofResource(instance_, found);
         return true;
@@ -51,16 +48,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     session.instance = instance;
     WinSearchFileSystem fileSystem;
     std::string ide;
-    if (!FindIdeDirectory(fileSystem, ide))
-        ide = kDefaultIdeDirectory;
+    if (!FindIdeDirectory(fileSystem, ide)) ide = kDefaultIdeDirectory;
     CopyBounded(session.ideDirectory, sizeof session.ideDirectory, ide);
     CopyBounded(session.addonDirectory, sizeof session.addonDirectory,
                 DeriveAddonDirectory(session.ideDirectory));
 
     for (;;) {
         InstallDialog dialog(session);
-        if (!dialog.Show())
-            break;
+        if (!dialog.Show()) break;
     }
     return 0;
 }

@@ -14,8 +14,7 @@ public:
     UniqueGdiObject(const UniqueGdiObject&) = delete;
     UniqueGdiObject& operator=(const UniqueGdiObject&) = delete;
     void reset(HGDIOBJ object = nullptr) {
-        if (object_)
-            ::DeleteObject(object_);
+        if (object_) ::DeleteObject(object_);
         object_ = object;
     }
     HGDIOBJ get() const { return object_; }
@@ -29,8 +28,7 @@ class UniqueMemoryDc {
 public:
     explicit UniqueMemoryDc(HDC compatibleWith) : dc_(::CreateCompatibleDC(compatibleWith)) {}
     ~UniqueMemoryDc() {
-        if (dc_)
-            ::DeleteDC(dc_);
+        if (dc_) ::DeleteDC(dc_);
     }
     UniqueMemoryDc(const UniqueMemoryDc&) = delete;
     UniqueMemoryDc& operator=(const UniqueMemoryDc&) = delete;
@@ -45,8 +43,7 @@ class ScopedSelect {
 public:
     ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     ~ScopedSelect() {
-        if (previous_)
-            ::SelectObject(dc_, previous_);
+        if (previous_) ::SelectObject(dc_, previous_);
     }
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
@@ -76,8 +73,7 @@ class UniqueKey {
 public:
     UniqueKey() = default;
     ~UniqueKey() {
-        if (key_)
-            ::RegCloseKey(key_);
+        if (key_) ::RegCloseKey(key_);
     }
     UniqueKey(const UniqueKey&) = delete;
     UniqueKey& operator=(const UniqueKey&) = delete;
@@ -93,8 +89,7 @@ class UniqueLibrary {
 public:
     explicit UniqueLibrary(HMODULE module) : module_(module) {}
     ~UniqueLibrary() {
-        if (module_)
-            ::FreeLibrary(module_);
+        if (module_) ::FreeLibrary(module_);
     }
     UniqueLibrary(const UniqueLibrary&) = delete;
     UniqueLibrary& operator=(const UniqueLibrary&) = delete;

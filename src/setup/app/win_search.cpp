@@ -33,8 +33,7 @@ bool WinSearchFileSystem::List(const std::string& pattern, std::vector<SearchEnt
     out.clear();
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
+    if (find == INVALID_HANDLE_VALUE) return false;
     do {
         SearchEntry entry;
         entry.name = data.cFileName;

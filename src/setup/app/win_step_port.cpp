@@ -19,17 +19,13 @@ int WinStepPort::ReadDialogResource(const std::string& dll, int id,
                                     std::vector<unsigned char>& bytes) {
     // As a data file: the IDE's resource DLL is only read, never run.
     UniqueLibrary library(::LoadLibraryExA(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    if (!library.get())
-        return kVersionNoLibrary;
+    if (!library.get()) return kVersionNoLibrary;
     HRSRC found = ::FindResourceA(library.get(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
-    if (!found)
-        return kVersionNoDialog;
+    if (!found) return kVersionNoDialog;
     HGLOBAL loaded = ::LoadResource(library.get(), found);
-    if (!loaded)
-        return kVersionNotLoaded;
+    if (!loaded) return kVersionNotLoaded;
     const void* locked = ::LockResource(loaded);
-    if (!locked)
-        return kVersionNotLocked;
+    if (!locked) return kVersionNotLocked;
     DWORD size = ::SizeofResource(library.get(), found);
     const unsigned char* start = static_cast<const unsigned char*>(locked);
     bytes.assign(start, start + size);
@@ -49,8 +45,7 @@ bool WinStepPort::LoadPayload() {
 
 bool WinStepPort::LockPayload(const unsigned char*& data, size_t& size) {
     const void* locked = payloadData_ ? ::LockResource(payloadData_) : nullptr;
-    if (!locked)
-        return false;
+    if (!locked) return false;
     data = static_cast<const unsigned char*>(locked);
     size = ::SizeofResource(instance_, payload_);
     return true;

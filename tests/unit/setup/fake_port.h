@@ -20,13 +20,15 @@ public:
     ~FakePort() = default;
 
     void* Owner() override { return owner; }
-    bool WindowOfClassExists(const char* className) override { return classes.count(className) != 0; }
+    bool WindowOfClassExists(const char* className) override {
+        return classes.count(className) != 0;
+    }
     bool WindowTitledExists(const char* title) override { return titles.count(title) != 0; }
-    int ReadDialogResource(const std::string& dll, int id, std::vector<unsigned char>& bytes) override {
+    int ReadDialogResource(const std::string& dll, int id,
+                           std::vector<unsigned char>& bytes) override {
         askedDll = dll;
         askedId = id;
-        if (versionResult == kVersionReadOk)
-            bytes = dialog;
+        if (versionResult == kVersionReadOk) bytes = dialog;
         return versionResult;
     }
     bool FindPayload(const char* name) override {
@@ -35,16 +37,14 @@ public:
     }
     bool LoadPayload() override { return !failLoad; }
     bool LockPayload(const unsigned char*& data, size_t& size) override {
-        if (failLock)
-            return false;
+        if (failLock) return false;
         data = reinterpret_cast<const unsigned char*>(found->second.data());
         size = found->second.size();
         return true;
     }
     size_t Write(const unsigned char* data, size_t size) override {
         blocks.push_back(size);
-        if (blocks.size() == shortWrite)
-            return FileTargetPort::Write(data, size / 2);
+        if (blocks.size() == shortWrite) return FileTargetPort::Write(data, size / 2);
         return FileTargetPort::Write(data, size);
     }
     bool SetRegistryText(const char* key, const char* name, const char* text) override {
@@ -54,7 +54,8 @@ public:
 
     // The dialog resource bytes of an about box stating `version` (16-bit characters).
     static std::vector<unsigned char> AboutBox(const std::string& version) {
-        std::string text = std::string("\0\0About\0Borland C++\0", 20) + version + std::string("\0OK\0\0", 5);
+        std::string text =
+            std::string("\0\0About\0Borland C++\0", 20) + version + std::string("\0OK\0\0", 5);
         std::vector<unsigned char> bytes;
         for (char c : text) {
             bytes.push_back(static_cast<unsigned char>(c));

@@ -29,16 +29,13 @@ public:
     void AddDirectory(const std::string& dir) {
         directories[dir];
         size_t slash = dir.rfind('\\');
-        if (slash != std::string::npos)
-            AddEntry(dir.substr(0, slash), dir.substr(slash + 1), true);
+        if (slash != std::string::npos) AddEntry(dir.substr(0, slash), dir.substr(slash + 1), true);
     }
     void AddEntry(const std::string& dir, const std::string& name, bool isDirectory,
                   bool volume = false, bool link = false) {
-        if (!directories.count(dir))
-            AddDirectory(dir);
+        if (!directories.count(dir)) AddDirectory(dir);
         for (auto& e : directories[dir])
-            if (e.name == name)
-                return;
+            if (e.name == name) return;
         SearchEntry entry;
         entry.name = name;
         entry.isDirectory = isDirectory;
@@ -57,8 +54,7 @@ public:
         out.clear();
         EXPECT_EQ(pattern.substr(pattern.size() - 2), "\\*");
         auto it = directories.find(pattern.substr(0, pattern.size() - 2));
-        if (it == directories.end())
-            return false;
+        if (it == directories.end()) return false;
         SearchEntry dot, dotdot;
         dot.name = ".";
         dot.isDirectory = true;
@@ -93,9 +89,9 @@ TEST(IdeSearch, TheUsualPlacesInOrderWithATrailingBackslash) {
     fs.AddFile("c:\\pro\\BC5\\BCW.EXE");
     fs.AddFile("c:\\BC5\\BCW.EXE");
     EXPECT_EQ(Find(fs), "c:\\BC5\\");
-    EXPECT_EQ(fs.probes, (std::vector<std::string>{"D:\\elsewhere\\BCW.EXE",
-                                                   "c:\\Program Files\\BC5\\BCW.EXE",
-                                                   "c:\\BC5\\BCW.EXE"}));
+    EXPECT_EQ(fs.probes,
+              (std::vector<std::string>{"D:\\elsewhere\\BCW.EXE", "c:\\Program Files\\BC5\\BCW.EXE",
+                                        "c:\\BC5\\BCW.EXE"}));
     fs.files.erase("c:\\BC5\\BCW.EXE");
     EXPECT_EQ(Find(fs), "c:\\pro\\BC5\\");
     fs.AddFile("c:\\Program Files\\BC5\\BCW.EXE");
@@ -145,12 +141,10 @@ TEST(IdeSearch, DrivesAreSearchedDepthFirstInListingOrder) {
 
     std::vector<std::string> drive;
     for (const auto& p : fs.probes)
-        if (p.rfind("C:\\", 0) == 0)
-            drive.push_back(p);
+        if (p.rfind("C:\\", 0) == 0) drive.push_back(p);
     EXPECT_EQ(drive, (std::vector<std::string>{
                          "C:\\BCW.EXE", "C:\\WINDOWS\\BCW.EXE", "C:\\WINDOWS\\SYSTEM\\BCW.EXE",
-                         "C:\\DEV\\BCW.EXE",
-                         "C:\\DEV\\OLD\\BCW.EXE", "C:\\DEV\\OLD\\BC4\\BCW.EXE",
+                         "C:\\DEV\\BCW.EXE", "C:\\DEV\\OLD\\BCW.EXE", "C:\\DEV\\OLD\\BC4\\BCW.EXE",
                          "C:\\DEV\\OLD\\BC4\\BIN\\BCW.EXE"}));
 }
 

@@ -23,8 +23,7 @@ public:
     bool Read(const char* name, int type, const unsigned char*& data, size_t& size) override {
         reads.push_back(name);
         auto it = bytes.find({name, type});
-        if (it == bytes.end())
-            return false;
+        if (it == bytes.end()) return false;
         data = reinterpret_cast<const unsigned char*>(it->second.data());
         size = it->second.size();
         return true;
@@ -59,8 +58,10 @@ protected:
         return CheckIntegrity(resources, list.data(), list.size());
     }
 
-    std::map<std::string, const char*> names = {{"BMPLOGO", "BMPLOGO"}, {"MAIN", "MAIN"},
-                                                {"FILEDLL", "FILEDLL"}, {"FILECNT", "FILECNT"},
+    std::map<std::string, const char*> names = {{"BMPLOGO", "BMPLOGO"},
+                                                {"MAIN", "MAIN"},
+                                                {"FILEDLL", "FILEDLL"},
+                                                {"FILECNT", "FILECNT"},
                                                 {"FILEHLP", "FILEHLP"}};
     FakeResources resources;
     std::map<std::string, ResourceSum> sums;

@@ -51,8 +51,7 @@ protected:
         int messages = 1;
         while (run.Advance(dirs)) {
             ++messages;
-            if (messages > 1000)
-                break;
+            if (messages > 1000) break;
         }
         return messages;
     }

@@ -201,7 +201,8 @@ TEST(CopyBlocks, AShortBlockEndsTheLoop) {
         std::vector<size_t> sizes;
     } writer;
     std::string data(50000, 'x');
-    EXPECT_FALSE(WriteInBlocks(writer, reinterpret_cast<const unsigned char*>(data.data()), data.size()));
+    EXPECT_FALSE(
+        WriteInBlocks(writer, reinterpret_cast<const unsigned char*>(data.data()), data.size()));
     EXPECT_EQ(writer.sizes, (std::vector<size_t>{16384, 16384}));
 }
 
@@ -251,8 +252,8 @@ TEST_F(Steps, RegistryGetsEnabledThenPathBelowTheAddOnsKey) {
     const std::string key = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
     ASSERT_EQ(port.registry.size(), 2u);
     EXPECT_EQ(port.registry[0], std::make_tuple(key, std::string("Enabled"), std::string("Yes")));
-    EXPECT_EQ(port.registry[1],
-              std::make_tuple(key, std::string("Path"), std::string("C:\\BC5\\QELVO\\Qelvoadd.dll")));
+    EXPECT_EQ(port.registry[1], std::make_tuple(key, std::string("Path"),
+                                                std::string("C:\\BC5\\QELVO\\Qelvoadd.dll")));
     EXPECT_TRUE(messages.messages.empty());
 
     for (int failing : {1, 2}) {

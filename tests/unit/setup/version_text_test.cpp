@@ -22,13 +22,13 @@ std::vector<unsigned char> Wide(const std::string& text) {
 std::string Find(const std::vector<unsigned char>& bytes, bool* found = nullptr) {
     std::string version = "unchanged";
     bool ok = FindVersionText(bytes.data(), bytes.size(), version);
-    if (found)
-        *found = ok;
+    if (found) *found = ok;
     return ok ? version : "<none>";
 }
 
 TEST(VersionText, FindsTheTextAfterVersionUpToTheNextZero) {
-    static const char kDialog[] = "\x01\x02" "About Borland C++\0Borland C++\0Version 5.02\0OK\0";
+    static const char kDialog[] = "\x01\x02"
+                                  "About Borland C++\0Borland C++\0Version 5.02\0OK\0";
     std::string dialog(kDialog, sizeof kDialog);
     EXPECT_EQ(Find(Wide(dialog)), "5.02");
     EXPECT_EQ(Find(Wide(std::string("Version 5.01\0tail", 17))), "5.01");

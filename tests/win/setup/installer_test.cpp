@@ -27,8 +27,9 @@ Lines AllOk() {
 }
 
 bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(),
-                                                  int(a.size()), b.c_str(), int(b.size())) == CSTR_EQUAL;
+    return a.size() == b.size() &&
+           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), int(a.size()), b.c_str(),
+                          int(b.size())) == CSTR_EQUAL;
 }
 
 class Installer : public ::testing::Test {
@@ -47,7 +48,8 @@ protected:
     void MakeIde(const std::string& dir, const char* resourceDll) {
         CreateDirectoryA(dir.c_str(), nullptr);
         ASSERT_TRUE(WriteFileBytes(dir + "\\BCW.EXE", "stand-in IDE program"));
-        ASSERT_TRUE(CopyFileA(BesideTest(resourceDll).c_str(), (dir + "\\BCWRES.DLL").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(BesideTest(resourceDll).c_str(), (dir + "\\BCWRES.DLL").c_str(), FALSE));
     }
     // Starts setup.exe in `dir` and waits for its dialog.
     void Launch(const std::string& dir, const std::string& program = BesideTest("setup.exe")) {
@@ -118,9 +120,12 @@ TEST_F(Installer, FullInstallCopiesThePayloadAndRegistersTheAddOn) {
     for (int id : {102, 108, 104})
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
 
-    EXPECT_EQ(ReadFileBytes(addon + "\\Qelvoadd.dll"), ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
-    EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.HLP"), ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
-    EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.CNT"), ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+    EXPECT_EQ(ReadFileBytes(addon + "\\Qelvoadd.dll"),
+              ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
+    EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.HLP"),
+              ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
+    EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.CNT"),
+              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
     EXPECT_GT(ReadFileBytes(addon + "\\Qelvoadd.dll").size(), 1000u);
 
     DWORD type = 0;
@@ -216,7 +221,8 @@ TEST_F(Installer, TheIdeRunningFailsStepTwoAndTheDialogReopensWithTheSameDirecto
     // With both closed, the same directories install.
     InstallAndWait(true);
     EXPECT_EQ(ListLines(dialog, 107), AllOk());
-    EXPECT_EQ(ReadFileBytes(chosen + "\\QELVOADD.CNT"), ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+    EXPECT_EQ(ReadFileBytes(chosen + "\\QELVOADD.CNT"),
+              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
     DWORD type = 0;
     std::string bytes;
     ASSERT_TRUE(ReadRegistryValue("Path", type, bytes));

@@ -50,10 +50,8 @@ public:
     // A name or an ordinal (0xFFFF then the number, given back as "#n").
     std::string NameOrOrdinal() {
         unsigned first = Word();
-        if (first == 0xFFFF)
-            return "#" + std::to_string(Word());
-        if (first == 0)
-            return "";
+        if (first == 0xFFFF) return "#" + std::to_string(Word());
+        if (first == 0) return "";
         at_ -= 2;
         return Wide();
     }
@@ -113,13 +111,11 @@ protected:
         ASSERT_NE(module, nullptr);
     }
     void TearDown() override {
-        if (module)
-            FreeLibrary(module);
+        if (module) FreeLibrary(module);
     }
     std::string Bytes(const char* name, const char* type) {
         HRSRC found = FindResourceA(module, name, type);
-        if (!found)
-            return "<missing>";
+        if (!found) return "<missing>";
         const char* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
         return std::string(data, SizeofResource(module, found));
     }
@@ -170,7 +166,8 @@ TEST_F(Resources, TheDialogHasTheControlsTextsPositionsAndSizesOfItsDesign) {
         EXPECT_EQ(item.y, e.y);
         EXPECT_EQ(item.cx, e.cx);
         EXPECT_EQ(item.cy, e.cy);
-        if (item.className == "button" && (e.id == 101 || e.id == 103 || e.id == 105 || e.id == 106)) {
+        if (item.className == "button" &&
+            (e.id == 101 || e.id == 103 || e.id == 105 || e.id == 106)) {
             EXPECT_EQ(item.style & 0xF, unsigned(BS_GROUPBOX));
         }
         if (e.id == 105)
@@ -193,9 +190,12 @@ TEST_F(Resources, LogoIconAndPayloadAreCarried) {
     EXPECT_EQ(header.biHeight, 46);
     EXPECT_NE(Bytes("MAINICON", MAKEINTRESOURCEA(14)), "<missing>");
     // Names are matched without regard to case.
-    EXPECT_EQ(Bytes("FileDll", MAKEINTRESOURCEA(10)), ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
-    EXPECT_EQ(Bytes("FILEHLP", MAKEINTRESOURCEA(10)), ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
-    EXPECT_EQ(Bytes("FILECNT", MAKEINTRESOURCEA(10)), ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+    EXPECT_EQ(Bytes("FileDll", MAKEINTRESOURCEA(10)),
+              ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
+    EXPECT_EQ(Bytes("FILEHLP", MAKEINTRESOURCEA(10)),
+              ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
+    EXPECT_EQ(Bytes("FILECNT", MAKEINTRESOURCEA(10)),
+              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
     std::string cnt = Bytes("FILECNT", MAKEINTRESOURCEA(10));
     EXPECT_EQ(cnt.rfind(":Base QELVOADD.HLP\r\n", 0), 0u);
 }
@@ -206,12 +206,13 @@ TEST_F(Resources, TheStandInIdeStatesVersion502) {
         ASSERT_NE(ide, nullptr) << dll;
         HRSRC found = FindResourceA(ide, MAKEINTRESOURCEA(12432), MAKEINTRESOURCEA(5));
         ASSERT_NE(found, nullptr) << dll;
-        const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(ide, found)));
+        const auto* data =
+            static_cast<const unsigned char*>(LockResource(LoadResource(ide, found)));
         Template t = Parse(data, SizeofResource(ide, found));
         bool stated = false;
         for (const Item& item : t.items)
             stated = stated || item.text == (std::strcmp(dll, "BCWRES.DLL") == 0 ? "Version 5.02"
-                                                                                : "Version 5.01");
+                                                                                 : "Version 5.01");
         EXPECT_TRUE(stated) << dll;
         FreeLibrary(ide);
     }

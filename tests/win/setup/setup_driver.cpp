@@ -18,8 +18,7 @@ std::string BesideTest(const std::string& name) {
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return "<missing " + path + ">";
+    if (!f) return "<missing " + path + ">";
     char buffer[8192];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
@@ -30,8 +29,7 @@ std::string ReadFileBytes(const std::string& path) {
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
+    if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
@@ -56,14 +54,14 @@ bool SetupProcess::Start(const std::string& program, const std::string& currentD
 }
 
 bool SetupProcess::WaitExit(DWORD milliseconds, DWORD* exitCode) {
-    if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0)
-        return false;
-    if (exitCode)
-        GetExitCodeProcess(info_.hProcess, exitCode);
+    if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
     return true;
 }
 
-bool SetupProcess::Running() { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool SetupProcess::Running() {
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
 
 namespace {
 
@@ -82,8 +80,7 @@ BOOL CALLBACK OnWindow(HWND window, LPARAM param) {
         return TRUE;
     char className[32] = "";
     GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0)
-        return TRUE;
+    if (std::strcmp(className, "#32770") != 0) return TRUE;
     bool isDialog = GetDlgItem(window, 104) != nullptr;
     bool isBox = !isDialog && GetDlgItem(window, 0xFFFF) != nullptr;
     if ((search->wantDialog && isDialog) || (!search->wantDialog && isBox)) {
@@ -107,7 +104,9 @@ HWND WaitDialog(DWORD processId, DWORD milliseconds, HWND other) {
     return found;
 }
 
-bool AnyMessageBox(DWORD processId) { return FindOne(processId, false, nullptr) != nullptr; }
+bool AnyMessageBox(DWORD processId) {
+    return FindOne(processId, false, nullptr) != nullptr;
+}
 
 MessageBoxSeen WaitMessageBox(DWORD processId, DWORD milliseconds) {
     MessageBoxSeen seen;
@@ -134,7 +133,9 @@ std::string Text(HWND window) {
     return std::string(text, length < sizeof text ? length : 0);
 }
 
-std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+std::string ItemText(HWND dialog, int id) {
+    return Text(GetDlgItem(dialog, id));
+}
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -159,7 +160,9 @@ std::vector<std::string> ListLines(HWND dialog, int id) {
     return lines;
 }
 
-void DeleteAddonKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey); }
+void DeleteAddonKey() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
+}
 
 bool ReadRegistryValue(const char* name, DWORD& type, std::string& bytes) {
     HKEY key;
@@ -169,8 +172,7 @@ bool ReadRegistryValue(const char* name, DWORD& type, std::string& bytes) {
     DWORD size = sizeof data;
     LONG status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        return false;
+    if (status != ERROR_SUCCESS) return false;
     bytes.assign(data, size);
     return true;
 }
@@ -181,13 +183,12 @@ TestWindow::TestWindow(const char* className, const char* title) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc); // a second registration of the class fails harmlessly
-    window_ = CreateWindowA(className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                            nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowA(className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                            wc.hInstance, nullptr);
 }
 
 TestWindow::~TestWindow() {
-    if (window_)
-        DestroyWindow(window_);
+    if (window_) DestroyWindow(window_);
 }
 
 } // namespace setup_test

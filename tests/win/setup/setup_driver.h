@@ -56,14 +56,11 @@ void SetItemText(HWND dialog, int id, const std::string& text);
 std::vector<std::string> ListLines(HWND dialog, int id);
 
 // Polls until the condition holds or the time is up; pumps the test thread's messages.
-template <class Condition>
-bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
+template <class Condition> bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
     DWORD start = GetTickCount();
     for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount() - start > milliseconds)
-            return false;
+        if (condition()) return true;
+        if (GetTickCount() - start > milliseconds) return false;
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
