@@ -57,8 +57,8 @@ def main():
         '#include "setup/integrity.h"',
         "static const qelvo::setup::ResourceSum kResourceSums[] = {",
     ]
-    for spec in sys.argv[3:]:
-        name, rtype = spec.split(":")
+    for entry in sys.argv[3:]:
+        name, rtype = entry.split(":")
         body = find(resources, name, int(rtype))
         if body is None:
             sys.exit(f"res_sums.py: {res} has no resource {name} of type {rtype}")
