@@ -7,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace testing_support {
@@ -20,6 +21,7 @@ public:
 
     bool Write(const char* key, const char* name, const char* data, size_t size) override {
         ++writes;
+        writeLog.push_back(Key(key, name));
         if (failWrites)
             return false;
         values[Key(key, name)] = std::string(data, size);
@@ -41,6 +43,7 @@ public:
 
     std::map<std::string, std::string> values;
     int writes = 0;
+    std::vector<std::string> writeLog; // "key|name" of every write, in order
     bool failWrites = false;
 
 private:

@@ -1,0 +1,43 @@
+// The add-on's global objects. The start sequence creates them in a fixed order and the stop
+// sequence deletes them in another (addon.cpp); every other part reaches them here. A pointer
+// stays null while its object does not exist.
+#pragma once
+
+#include "core/ide/ide_services.h"
+
+namespace qelvo {
+
+class StatusHolder;
+class OptionReader;
+class ToolTable;
+class GeneralAutomation;
+class MailService;
+class QuickFind;
+class EditorMenu;
+class TopBar;
+class KeywordCompletion;
+
+struct AddonEnvironment {
+    void* instance = nullptr; // the DLL's module
+    char osText[40] = "";     // "Windows NT 6.1" and the like
+    int newShell = 1;         // 1 on the Windows 95 family and NT 4 or later
+};
+
+extern AddonEnvironment* Environment;
+extern void* AddonWindow; // the bar, of class QADO
+extern ide::IdeServices* Services;
+
+extern QuickFind* QuickFinder;
+extern EditorMenu* EditorMenus;
+extern TopBar* Bar;
+extern KeywordCompletion* Completion;
+extern GeneralAutomation* Automation;
+extern StatusHolder* Status;
+extern ToolTable* Tools;
+extern OptionReader* Options;
+extern MailService* Mail;
+
+// One line on the IDE's status bar; nothing without the IDE's FrameService.
+void ShowStatusText(const char* text);
+
+} // namespace qelvo

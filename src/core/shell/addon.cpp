@@ -1,0 +1,92 @@
+// The DLL's entry points: process attach and detach, and BcwAddOnEntry, which starts the add-on
+// with the IDE's services object and stops it with 0 (the sequences are in lifecycle.cpp).
+#include "core/bar_geometry.h"
+#include "core/globals.h"
+#include "core/lifecycle.h"
+#include "core/shell/addon_window.h"
+#include "core/shell/hooks.h"
+#include "foundation/settings.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstring>
+#include <string>
+
+namespace qelvo {
+
+namespace {
+
+HINSTANCE Instance() { return static_cast<HINSTANCE>(Environment->instance); }
+
+class Win32Shell final : public AddonShell {
+public:
+    void DescribeSystem(AddonEnvironment& environment) override {
+        OSVERSIONINFOA info = {};
+        info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        if (!GetVersionExA(&info))
+            return;
+#pragma GCC diagnostic pop
+        OsPlatform platform = static_cast<OsPlatform>(info.dwPlatformId);
+        int major = static_cast<int>(info.dwMajorVersion);
+        std::string text = OsText(platform, major, static_cast<int>(info.dwMinorVersion));
+        std::strncpy(environment.osText, text.c_str(), sizeof environment.osText - 1);
+        environment.newShell = IsNewShell(platform, major) ? 1 : 0;
+    }
+    bool InitializeOle() override { return SUCCEEDED(OleInitialize(nullptr)); }
+    void UninitializeOle() override { OleUninitialize(); }
+    void* CreateBar(bool newShell) override {
+        RegisterAddonClass(Instance());
+        return CreateAddonWindow(Instance(), newShell);
+    }
+    void ShowBar(void* window) override {
+        ShowWindow(static_cast<HWND>(window), SW_SHOWNOACTIVATE);
+    }
+    void DestroyBar(void* window) override {
+        DestroyAddonWindow(static_cast<HWND>(window));
+        UnregisterAddonClass(Instance());
+    }
+    void CreateHooks(void* window) override {
+        hooks_ = new HookSet(static_cast<HWND>(window), Instance());
+    }
+    void DeleteHooks() override {
+        delete hooks_;
+        hooks_ = nullptr;
+    }
+
+private:
+    HookSet* hooks_ = nullptr;
+};
+
+Win32Shell shell;
+
+} // namespace
+} // namespace qelvo
+
+extern "C" __declspec(dllexport) void __stdcall BcwAddOnEntry(void* services) {
+    if (services)
+        qelvo::StartAddon(static_cast<qelvo::ide::IdeServices*>(services), qelvo::shell);
+    else
+        qelvo::StopAddon(qelvo::shell);
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    using namespace qelvo;
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        Environment = new AddonEnvironment;
+        Environment->instance = instance;
+        RegistryPath.Set(kAddonKey);
+        shell.DescribeSystem(*Environment);
+        break;
+    case DLL_PROCESS_DETACH:
+        delete Environment;
+        Environment = nullptr;
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}

@@ -1,0 +1,129 @@
+#include "core/shell/addon_window.h"
+
+#include "core/bar_geometry.h"
+#include "core/globals.h"
+#include "core/services.h"
+#include "core/shell/command_routing.h"
+#include "core/shell/hooks.h"
+#include "core/shell/place_bar.h"
+
+namespace qelvo {
+
+static_assert(kStylePopup == WS_POPUP && kStyleBorder == WS_BORDER && kStyleCaption == WS_CAPTION,
+              "the bar's styles are Win32's");
+static_assert(kExStyleTopmost == WS_EX_TOPMOST && kExStyleToolWindow == WS_EX_TOOLWINDOW,
+              "the bar's extended styles are Win32's");
+
+namespace {
+
+unsigned clockTicks = 0;
+
+bool PopupActive() { return Hooks && Hooks->popupActive; }
+
+void OnTimer(UINT_PTR id) {
+    if (id != kClockTimer)
+        return;
+    ++clockTicks;
+    if (Automation)
+        ++Automation->secondsSinceSave; // the auto-save of modified editors joins here
+}
+
+// The bar never keeps the keyboard; losing the activation collapses it.
+void OnActivate(WORD state, HWND other) {
+    if (state == WA_CLICKACTIVE && other)
+        SetActiveWindow(other);
+    else if (state == WA_INACTIVE)
+        PlaceBar(0);
+}
+
+void OnInitMenu() {
+    if (!PopupActive())
+        PlaceBar(1);
+}
+
+void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (PopupActive() || (flags & (MF_POPUP | MF_DISABLED | MF_GRAYED)) ||
+        (flags == 0xFFFF && !menu))
+        return;
+    switch (item) {
+    case 196:
+        ShowStatusText("Open help window");
+        break;
+    case 199:
+        ShowStatusText("Open options dialog");
+        break;
+    default:
+        ShowStatusText(" "); // the project, executable and file hints join here
+        break;
+    }
+}
+
+LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        RouteCommand(LOWORD(wParam), lParam);
+        break;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_INITMENU:
+        OnInitMenu();
+        break;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+        break;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case kGoToLineMessage: // the editor access of keyword completion joins here
+    case kOpenFileMessage: // OpenEditorFile of the project menus joins here
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+unsigned ClockTicks() { return clockTicks; }
+
+bool RegisterAddonClass(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = AddonWindowProc;
+    wc.hInstance = instance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = kAddonClass;
+    return RegisterClassA(&wc) != 0;
+}
+
+void UnregisterAddonClass(HINSTANCE instance) { UnregisterClassA(kAddonClass, instance); }
+
+HWND CreateAddonWindow(HINSTANCE instance, bool newShell) {
+    HMENU menu = CreateMenu();
+    if (!menu)
+        return nullptr;
+    AppendMenuA(menu, MF_STRING, kStartupCommand, kStartupText);
+    BarGeometry g = ComputeBarGeometry(newShell, GetSystemMetrics(SM_CXSCREEN),
+                                       GetSystemMetrics(SM_CYMENU),
+                                       GetSystemMetrics(SM_CYCAPTION));
+    HWND window = CreateWindowExA(g.exStyle, kAddonClass, nullptr, g.style, g.x, g.y, g.width,
+                                  g.height, nullptr, menu, instance, nullptr);
+    if (!window) {
+        DestroyMenu(menu); // not taken over by a window
+        return nullptr;
+    }
+    clockTicks = 0;
+    SetTimer(window, kClockTimer, 1000, nullptr);
+    return window;
+}
+
+void DestroyAddonWindow(HWND window) {
+    if (!window)
+        return;
+    KillTimer(window, kClockTimer);
+    DestroyWindow(window); // destroys its menu with it
+}
+
+} // namespace qelvo

@@ -1,0 +1,9 @@
+// Collapsing the bar to one row of its menu bar, or expanding it to all of them.
+#pragma once
+
+namespace qelvo {
+
+// 0: collapse (only when expanded); 1: expand, measuring the full height once per build.
+void PlaceBar(int expand);
+
+} // namespace qelvo

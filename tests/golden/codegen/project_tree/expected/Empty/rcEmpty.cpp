@@ -1,0 +1,3 @@
+// Generated file : do not edit by hand
+#include "qelvo.h"
+#include "rcEmpty.h"
