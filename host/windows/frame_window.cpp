@@ -158,7 +158,13 @@ HWND FrameWindow::ShowMessageWindow() {
 }
 
 int FrameWindow::RunMake() {
-    return make_.Run(window_);
+    int result = make_.Run(window_);
+    // A close asked for during the Make comes now.
+    if (closeAfterMake_ && !make_.Running() && window_) {
+        closeAfterMake_ = false;
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+    }
+    return result;
 }
 
 void FrameWindow::SaveAll() {
@@ -229,7 +235,11 @@ bool FrameWindow::OnCommand(int id) {
 }
 
 void FrameWindow::OnClose() {
-    if (make_.Running() || !editors_.MayCloseAll()) return;
+    if (make_.Running()) {
+        closeAfterMake_ = true;
+        return;
+    }
+    if (!editors_.MayCloseAll()) return;
     if (closing_ && !closing_()) return;
     DestroyWindow(window_);
 }

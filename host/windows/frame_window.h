@@ -99,6 +99,7 @@ private:
     HWND statusLine_ = nullptr;
     std::function<bool()> closing_;
     bool quitOnDestroy_ = false;
+    bool closeAfterMake_ = false; // asked to close while a Make ran
 };
 
 // The frame's caption for a project file (empty: none open): "Borland C++ - APP" for APP.IDE.
