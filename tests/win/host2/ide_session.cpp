@@ -89,13 +89,11 @@ DialogAnswerer* current = nullptr;
 }
 
 DialogAnswerer::DialogAnswerer(const std::string& title, std::function<void(HWND)> action)
-    : title_(title), action_(std::move(action)) {
+    : title_(title), action_(std::move(action)), hook_(WH_CBT, Hook) {
     current = this;
-    hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
 }
 
 DialogAnswerer::~DialogAnswerer() {
-    if (hook_) UnhookWindowsHookEx(hook_);
     current = nullptr;
 }
 

@@ -48,6 +48,22 @@ std::string ClipboardText();
 // The bytes of a file ("(missing)" when it cannot be read).
 std::string FileBytes(const std::string& path);
 
+// A thread hook of the test thread, removed with the object.
+class ScopedHook {
+public:
+    ScopedHook(int kind, HOOKPROC proc)
+        : hook_(SetWindowsHookExA(kind, proc, nullptr, GetCurrentThreadId())) {}
+    ~ScopedHook() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    ScopedHook(const ScopedHook&) = delete;
+    ScopedHook& operator=(const ScopedHook&) = delete;
+    explicit operator bool() const { return hook_ != nullptr; }
+
+private:
+    HHOOK hook_;
+};
+
 // While it lives, each dialog (class "#32770") activated on this thread with the title is
 // handed to the action, from a timer inside the dialog's own modal loop.
 class DialogAnswerer {
@@ -64,7 +80,7 @@ private:
 
     std::string title_;
     std::function<void(HWND)> action_;
-    HHOOK hook_ = nullptr;
+    ScopedHook hook_;
     HWND pending_ = nullptr;
     int seen_ = 0;
 };

@@ -436,11 +436,13 @@ TEST_F(IdeWindowsTest, SaveAllPasses13104ThroughTheFramesQueueAndSavesEveryEdito
     ASSERT_EQ(TextOf(other), util + " *");
 
     saveAllSeen.clear();
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, WatchSaveAll, nullptr, GetCurrentThreadId());
-    session.frame.SaveAll();
-    EXPECT_EQ(TextOf(other), util + " *") << "saved only when the frame takes the command";
-    Pump();
-    UnhookWindowsHookEx(hook);
+    {
+        ScopedHook hook(WH_GETMESSAGE, WatchSaveAll);
+        ASSERT_TRUE(hook);
+        session.frame.SaveAll();
+        EXPECT_EQ(TextOf(other), util + " *") << "saved only when the frame takes the command";
+        Pump();
+    }
     EXPECT_EQ(saveAllSeen, std::vector<HWND>{session.frame.Window()});
     EXPECT_EQ(TextOf(first), main + ":1");
     EXPECT_EQ(TextOf(other), util);
