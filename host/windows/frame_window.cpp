@@ -9,6 +9,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <vector>
+
 namespace qelvo {
 namespace host {
 

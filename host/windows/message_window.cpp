@@ -40,17 +40,10 @@ HWND MessageWindow::Show(HWND mdiClient, const RECT* place) {
 
 void MessageWindow::Refresh() {
     if (!window_) return;
-    FillTabs();
-    FillViewer();
+    FillViewer(FillTabs());
 }
 
-std::string MessageWindow::LineOf(const HostMessageGroup& group, const HostMessage& message) {
-    std::map<ide::IdeMessage, ide::IdeMessage> parents;
-    for (const HostMessage& m : group.messages)
-        parents[m.handle] = m.parent;
-    size_t depth = 0;
-    for (ide::IdeMessage up = message.parent; up != 0 && depth < group.messages.size(); ++depth)
-        up = parents.count(up) ? parents[up] : 0;
+std::string MessageWindow::LineOf(const HostMessage& message, size_t depth) {
     std::string line(depth * 4, ' ');
     if (message.sub && !message.file.empty())
         line += FileNamePart(message.file) + " " + std::to_string(message.line) + ": ";
@@ -86,21 +79,21 @@ void MessageWindow::OnTabChosen() {
     int chosen = static_cast<int>(SendMessageA(noteTab_, TCM_GETCURSEL, 0, 0));
     if (chosen == shown_) return;
     shown_ = chosen;
-    FillViewer();
+    FillViewer(true);
 }
 
 void MessageWindow::ClearShown() {
     if (shown_ < 0) return;
     messages_.ClearGroup(static_cast<size_t>(shown_));
-    FillViewer();
+    FillViewer(true);
 }
 
-void MessageWindow::FillTabs() {
+bool MessageWindow::FillTabs() {
     const std::vector<HostMessageGroup>& groups = messages_.Groups();
     std::vector<std::string> titles;
     for (const HostMessageGroup& group : groups)
         titles.push_back(group.title);
-    if (titles == tabs_) return;
+    if (titles == tabs_) return false;
     bool grew = titles.size() > tabs_.size();
     SendMessageA(noteTab_, TCM_DELETEALLITEMS, 0, 0);
     for (size_t i = 0; i < titles.size(); ++i) {
@@ -113,20 +106,31 @@ void MessageWindow::FillTabs() {
     if (grew || shown_ >= static_cast<int>(tabs_.size()))
         shown_ = static_cast<int>(tabs_.size()) - 1;
     SendMessageA(noteTab_, TCM_SETCURSEL, static_cast<WPARAM>(shown_), 0);
+    return true;
 }
 
-void MessageWindow::FillViewer() {
-    SendMessageA(viewer_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(viewer_, LB_RESETCONTENT, 0, 0);
+void MessageWindow::FillViewer(bool fromScratch) {
     const std::vector<HostMessageGroup>& groups = messages_.Groups();
-    if (shown_ >= 0 && static_cast<size_t>(shown_) < groups.size()) {
-        const HostMessageGroup& group = groups[static_cast<size_t>(shown_)];
-        for (const HostMessage& message : group.messages)
-            SendMessageA(viewer_, LB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(LineOf(group, message).c_str()));
+    const HostMessageGroup* group = shown_ >= 0 && static_cast<size_t>(shown_) < groups.size()
+                                        ? &groups[static_cast<size_t>(shown_)]
+                                        : nullptr;
+    size_t count = group ? group->messages.size() : 0;
+    if (fromScratch || count < lines_) {
+        SendMessageA(viewer_, LB_RESETCONTENT, 0, 0);
+        lines_ = 0;
     }
-    SendMessageA(viewer_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(viewer_, nullptr, TRUE);
+    // A parent always comes before its sub-messages, so one pass gives every depth.
+    std::map<ide::IdeMessage, size_t> depths;
+    for (size_t i = 0; i < count; ++i) {
+        const HostMessage& message = group->messages[i];
+        auto parent = depths.find(message.parent);
+        size_t depth = parent == depths.end() ? 0 : parent->second + 1;
+        depths[message.handle] = depth;
+        if (i >= lines_)
+            SendMessageA(viewer_, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(LineOf(message, depth).c_str()));
+    }
+    lines_ = count;
 }
 
 LRESULT CALLBACK MessageWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -144,6 +148,7 @@ LRESULT CALLBACK MessageWindow::WindowProc(HWND window, UINT message, WPARAM wPa
         self->window_ = self->pane_ = self->noteTab_ = self->viewer_ = nullptr;
         self->tabs_.clear();
         self->shown_ = -1;
+        self->lines_ = 0;
         break;
     }
     return DefMDIChildProcA(window, message, wParam, lParam);

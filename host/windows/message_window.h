@@ -31,9 +31,9 @@ public:
     HWND Viewer() const { return viewer_; }
     // The group whose messages are shown (its index), -1 while there is none.
     int ShownGroup() const { return shown_; }
-    // The viewer's line for a message of a group: indented by its depth; a message about a
-    // place in a file starts with the file's name and line.
-    static std::string LineOf(const HostMessageGroup& group, const HostMessage& message);
+    // The viewer's line for a message at that depth below the top level: indented four blanks
+    // a level; a message about a place in a file starts with the file's name and line.
+    static std::string LineOf(const HostMessage& message, size_t depth);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,8 +44,11 @@ private:
     void Layout(int width, int height);
     void OnTabChosen();
     void ClearShown();
-    void FillTabs();
-    void FillViewer();
+    // The tabs anew when the groups changed (a new group is shown); true when they did.
+    bool FillTabs();
+    // The shown group's lines; only those added since the last fill when the group is the same
+    // and only grew.
+    void FillViewer(bool fromScratch);
 
     MessageHost& messages_;
     HWND window_ = nullptr;
@@ -54,6 +57,7 @@ private:
     HWND viewer_ = nullptr;
     std::vector<std::string> tabs_; // the titles on the tabs
     int shown_ = -1;
+    size_t lines_ = 0; // messages of the shown group in the viewer
 };
 
 } // namespace host

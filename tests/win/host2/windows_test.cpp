@@ -363,12 +363,15 @@ TEST_F(IdeWindowsTest, MessageWindowShowsTheGroupsAndClearsTheShownTabOn1722) {
     ide::MessageGroup* cross =
         service->NewGroup(session.Str("Cross reference"), session.Str("&Cross reference"));
     ide::IdeMessage head = cross->AddMessage(0, session.Str("APP : cross reference \"count\""));
-    cross->AddSubMessage(head, session.Str("    count++;"),
-                         session.Str(session.File("src\\util.cpp")), 12, 1, ide::kMessageInfo);
+    ide::IdeMessage sub =
+        cross->AddSubMessage(head, session.Str("    count++;"),
+                             session.Str(session.File("src\\util.cpp")), 12, 1, ide::kMessageInfo);
+    cross->AddSubMessage(sub, session.Str("no place"), nullptr, 7, 7, ide::kMessageWarning);
     EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(ListLines(viewer), (std::vector<std::string>{"APP : cross reference \"count\"",
-                                                           "    util.cpp 12:     count++;"}));
+    EXPECT_EQ(ListLines(viewer),
+              (std::vector<std::string>{"APP : cross reference \"count\"",
+                                        "    util.cpp 12:     count++;", "        no place"}));
 
     // What the add-on does at Make start: a click at (20, 11) of the tabs shows the first
     // group, and command 1722 to the viewer empties that group only.
@@ -379,7 +382,7 @@ TEST_F(IdeWindowsTest, MessageWindowShowsTheGroupsAndClearsTheShownTabOn1722) {
     SendMessageA(viewer, WM_COMMAND, kCmdClearMessages, 0);
     EXPECT_TRUE(ListLines(viewer).empty());
     EXPECT_TRUE(session.ide.Messages().Group("Buildtime")->messages.empty());
-    EXPECT_EQ(session.ide.Messages().Group("Cross reference")->messages.size(), 2u);
+    EXPECT_EQ(session.ide.Messages().Group("Cross reference")->messages.size(), 3u);
     // The cleared group takes new messages.
     build->AddMessage(0, session.Str("Compiling canvas.cpp"));
     EXPECT_EQ(ListLines(viewer), std::vector<std::string>{"Compiling canvas.cpp"});
