@@ -1,0 +1,43 @@
+// The actions of the steps, by area; MakeAction (engine.h) picks one for a step.
+#pragma once
+
+#include "engine.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qelvo {
+namespace automation {
+
+// Menus (actions_menu.cpp). A path of the frame's menu bar (menu) or the add-on's (bar): each
+// part is clicked; the path ends open on a popup, or with the chosen command.
+std::unique_ptr<Action> MakeMenuAction(bool addonBar, const std::string& path);
+std::unique_ptr<Action> MakeChooseAction(const std::string& item);
+std::unique_ptr<Action> MakeExpectMenuAction(bool addonBar, std::vector<std::string> items);
+
+// Input (actions_input.cpp).
+std::unique_ptr<Action> MakeCaptionAction(const std::string& title, const std::string& button);
+std::unique_ptr<Action> MakeKeyAction(const std::string& combination);
+std::unique_ptr<Action> MakeTypeAction(const std::string& text);
+
+// Dialogs and message boxes (actions_dialog.cpp).
+std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args);
+
+// The IDE: project, files, Make, commands, expectations, screenshots (actions_ide.cpp).
+std::unique_ptr<Action> MakeProjectAction(const std::string& path, bool project);
+std::unique_ptr<Action> MakeMakeAction(const std::string& shot);
+std::unique_ptr<Action> MakeCommandAction(int command);
+std::unique_ptr<Action> MakeExpectStatusAction(const std::string& text);
+std::unique_ptr<Action> MakeExpectFileAction(const std::vector<std::string>& args);
+std::unique_ptr<Action> MakeExpectMessageAction(const std::string& text);
+std::unique_ptr<Action> MakeScreenshotAction(const std::string& name, const std::string& target);
+
+// A screenshot of the screen, cropped to the window's rectangle (the whole screen for null),
+// written as PNG; false with the reason when it could not be.
+bool TakeScreenshot(const std::string& path, const RECT* area, std::string& error);
+
+} // namespace automation
+} // namespace qelvo

@@ -1,0 +1,165 @@
+// Real input: clicks on the add-on's caption buttons, key combinations, typed text.
+#include "actions.h"
+
+#include "core/bar_geometry.h"
+#include "frame_window.h"
+#include "navigation/title_buttons.h"
+#include "ui.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace qelvo {
+namespace automation {
+
+namespace {
+
+// The add-on's setting that puts the caption buttons after the caption's text (1, its default)
+// or at the right end (0), as the add-on finds it in the registry.
+bool ButtonsAfterCaptionText() {
+    const char* key = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd\\QuickFind";
+    char value[32] = {0};
+    DWORD size = sizeof value - 1, type = 0;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return true;
+    LONG status = RegQueryValueExA(opened, "LeftSide", nullptr, &type,
+                                   reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(opened);
+    if (status != ERROR_SUCCESS || type != REG_SZ) return true;
+    return std::atoi(value) != 0;
+}
+
+bool NewShellHere() {
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info)) return true;
+#pragma GCC diagnostic pop
+    return IsNewShell(static_cast<OsPlatform>(info.dwPlatformId),
+                      static_cast<int>(info.dwMajorVersion));
+}
+
+// The caption's text measured as the add-on measures it (the system font).
+int CaptionTextWidth(HWND window) {
+    char title[200] = {0};
+    GetWindowTextA(window, title, sizeof title);
+    HDC dc = GetDC(window);
+    if (!dc) return 0;
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, title, static_cast<int>(std::strlen(title)), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size.cx;
+}
+
+// Where to click: the middle of caption button 0-2 where the add-on's hit test finds it, or
+// (button -1) a point of the caption left of the buttons. Empty when the point is right.
+std::string CaptionPoint(HWND editor, int button, POINT& at) {
+    RECT r;
+    GetWindowRect(editor, &r);
+    bool newShell = NewShellHere(), leftSide = ButtonsAfterCaptionText();
+    int textWidth = leftSide && newShell ? CaptionTextWidth(editor) : 0;
+    TitleButtonGeometry g = TitleButtonGeometry::ForShell(newShell);
+    ScreenRect window = {static_cast<int16_t>(r.left), static_cast<int16_t>(r.top),
+                         static_cast<int16_t>(r.right), static_cast<int16_t>(r.bottom)};
+    int x0 = FirstButtonX(g, window, leftSide, newShell, textWidth);
+    at.y = r.top + g.top + g.height / 2;
+    at.x = button >= 0 ? x0 + button * g.width + g.width / 2 : (r.left + 23 + x0) / 2;
+    int16_t hx = static_cast<int16_t>(at.x), hy = static_cast<int16_t>(at.y);
+    int hit = HitTestTitleButtons(g, window, leftSide, newShell, textWidth,
+                                  GetSystemMetrics(SM_CYCAPTION), hx, hy);
+    if (hit != (button >= 0 ? button : static_cast<int>(kNoButton)))
+        return "the add-on's hit test gives button " + std::to_string(hit) + " at " +
+               std::to_string(at.x) + "," + std::to_string(at.y);
+    LRESULT area = SendMessageA(editor, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+    if (area != HTCAPTION)
+        return "the point " + std::to_string(at.x) + "," + std::to_string(at.y) +
+               " is not on the caption (hit test " + std::to_string(area) + ")";
+    if (!PointReaches(at, editor)) return "the caption is covered by another window there";
+    return std::string();
+}
+
+class CaptionAction final : public Action {
+public:
+    CaptionAction(const std::string& title, int button) : title_(title), button_(button) {}
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+        if (clicked_) return Progress::kDone;
+        HWND editor = FindEditor(e.Frame().MdiClient(), title_);
+        if (!editor) return e.Fail("no editor shows " + Quoted(title_));
+        POINT at;
+        std::string fault = CaptionPoint(editor, button_, at);
+        if (!fault.empty()) return e.Fail(fault);
+        Click(at, button_ < 0);
+        e.Acted();
+        clicked_ = true;
+        e.Note(std::string(button_ < 0 ? "right click" : "click") + " at " +
+               std::to_string(at.x) + "," + std::to_string(at.y));
+        return e.WaitFor("the click to be handled");
+    }
+
+private:
+    std::string title_;
+    int button_;
+    bool clicked_ = false;
+};
+
+// Key-downs, then (once they were handled, so that the hooks saw the keys down) the key-ups.
+class KeyAction final : public Action {
+public:
+    explicit KeyAction(const KeyCombination& keys) : keys_(keys) {}
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+        if (phase_ == 2) return Progress::kDone;
+        SendKeys(keys_, phase_ == 0);
+        e.Acted();
+        ++phase_;
+        return e.WaitFor("the keys to be handled");
+    }
+
+private:
+    KeyCombination keys_;
+    int phase_ = 0;
+};
+
+class TypeAction final : public Action {
+public:
+    explicit TypeAction(const std::string& text) : text_(text) {}
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+        if (typed_) return Progress::kDone;
+        if (!TypeText(text_)) return e.Fail("a character of the text has no key");
+        e.Acted();
+        typed_ = true;
+        return e.WaitFor("the keys to be handled");
+    }
+
+private:
+    std::string text_;
+    bool typed_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Action> MakeCaptionAction(const std::string& title, const std::string& button) {
+    int number = button == "0" ? 0 : button == "1" ? 1 : button == "2" ? 2 : -1;
+    return std::unique_ptr<Action>(new CaptionAction(title, number));
+}
+
+std::unique_ptr<Action> MakeKeyAction(const std::string& combination) {
+    KeyCombination keys;
+    ParseKeyCombination(combination, keys);
+    return std::unique_ptr<Action>(new KeyAction(keys));
+}
+
+std::unique_ptr<Action> MakeTypeAction(const std::string& text) {
+    return std::unique_ptr<Action>(new TypeAction(text));
+}
+
+} // namespace automation
+} // namespace qelvo

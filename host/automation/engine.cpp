@@ -1,0 +1,221 @@
+#include "engine.h"
+
+#include "frame_window.h"
+#include "stand_in_ide.h"
+
+#include <cstdio>
+
+namespace qelvo {
+namespace automation {
+
+namespace {
+
+// One engine plays at a time on a thread: the timer and the hook reach it here.
+ScriptEngine* playing = nullptr;
+
+constexpr char kCallClass[] = "QelvoAutomationCalls";
+constexpr UINT kRunCall = WM_APP + 0x51;
+constexpr UINT kSystemTimer = 0x0118; // the caret's blink
+
+std::string Seconds(DWORD milliseconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f s", milliseconds / 1000.0);
+    return text;
+}
+
+} // namespace
+
+ScriptEngine::ScriptEngine(host::FrameWindow& frame, host::StandInIde& ide, std::string outDir,
+                           EngineOptions options)
+    : frame_(frame), ide_(ide), outDir_(std::move(outDir)), options_(options),
+      stepTimeoutMs_(options.stepTimeoutMs) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CallProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kCallClass;
+    RegisterClassA(&wc); // a second registration fails harmlessly
+    callWindow_ = CreateWindowExA(0, kCallClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  wc.hInstance, nullptr);
+    SetWindowLongPtrA(callWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+ScriptEngine::~ScriptEngine() {
+    if (timer_) KillTimer(nullptr, timer_);
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (playing == this) playing = nullptr;
+    if (callWindow_) DestroyWindow(callWindow_);
+}
+
+bool ScriptEngine::Load(const std::string& text, const std::string& name) {
+    name_ = name;
+    std::string error;
+    if (ParseScript(text, steps_, error)) return true;
+    steps_.clear();
+    failure_ = error;
+    transcript_.push_back("Script " + name_);
+    transcript_.push_back("Not a valid script: " + error);
+    return false;
+}
+
+void ScriptEngine::Start(std::function<void()> finished) {
+    onFinished_ = std::move(finished);
+    if (started_) return;
+    started_ = true;
+    if (!failure_.empty() || playing) {
+        if (failure_.empty()) failure_ = "another script is playing on this thread";
+        Finish();
+        return;
+    }
+    transcript_.push_back("Script " + name_ + " (" + std::to_string(steps_.size()) + " steps)");
+    playing = this;
+    hook_ = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    timer_ = SetTimer(nullptr, 0, options_.tickMs, OnTimer);
+    Acted();
+    if (!steps_.empty()) BeginStep();
+}
+
+std::string ScriptEngine::OutFile(const std::string& name) const {
+    return outDir_.empty() ? name : outDir_ + "\\" + name;
+}
+
+bool ScriptEngine::Idle() const {
+    if (GetTickCount() - lastActivity_ < options_.quietMs || !calls_.empty()) return false;
+    DWORD queued = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE |
+                                         QS_HOTKEY));
+    if (queued) return false;
+    return !frame_.Make().Running();
+}
+
+void ScriptEngine::Acted() {
+    lastActivity_ = GetTickCount();
+}
+
+void ScriptEngine::Later(std::function<void()> call) {
+    calls_.push_back(std::move(call));
+    PostMessageA(callWindow_, kRunCall, 0, 0);
+    Acted();
+}
+
+Progress ScriptEngine::WaitFor(const std::string& what) {
+    waitingFor_ = what;
+    return Progress::kWaiting;
+}
+
+Progress ScriptEngine::Fail(const std::string& reason) {
+    failure_ = reason;
+    return Progress::kFailed;
+}
+
+void ScriptEngine::Note(const std::string& text) {
+    transcript_.push_back("    " + text);
+}
+
+bool ScriptEngine::WriteTranscript(const std::string& path) const {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    for (const std::string& line : transcript_)
+        std::fprintf(file, "%s\r\n", line.c_str());
+    return std::fclose(file) == 0;
+}
+
+void CALLBACK ScriptEngine::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (playing) playing->Tick();
+}
+
+LRESULT CALLBACK ScriptEngine::OnGetMessage(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == PM_REMOVE && playing) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        // Timers tick forever (the add-on's clock, the caret, this engine): they are no work.
+        if (msg->message != WM_TIMER && msg->message != kSystemTimer) playing->Acted();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK ScriptEngine::CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kRunCall) {
+        auto* self = reinterpret_cast<ScriptEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self && !self->calls_.empty()) {
+            std::function<void()> call = std::move(self->calls_.front());
+            self->calls_.erase(self->calls_.begin());
+            call(); // may run a modal loop: the engine ticks on inside it
+        }
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool ScriptEngine::PlayedByEngine(const ScriptStep& step) {
+    return step.kind == StepKind::kWait || step.kind == StepKind::kTimeout;
+}
+
+void ScriptEngine::BeginStep() {
+    const ScriptStep& step = steps_[current_];
+    transcript_.push_back("[" + std::to_string(current_ + 1) + "] line " +
+                          std::to_string(step.line) + ": " + step.source);
+    stepStart_ = GetTickCount();
+    statusSeen_ = ide_.Frame().StatusLog().size();
+    waitingFor_ = "the IDE to be idle";
+    action_.reset();
+    if (step.kind == StepKind::kWait)
+        waitUntil_ = stepStart_ + static_cast<DWORD>(std::stoul(step.args[0]));
+    else if (step.kind == StepKind::kTimeout)
+        stepTimeoutMs_ = static_cast<unsigned>(std::stoul(step.args[0])) * 1000;
+    else
+        action_ = MakeAction(step);
+}
+
+void ScriptEngine::EndStep(bool passed) {
+    const std::vector<std::string>& log = ide_.Frame().StatusLog();
+    for (size_t i = statusSeen_; i < log.size(); ++i)
+        Note("status: \"" + log[i] + "\"");
+    DWORD took = GetTickCount() - stepStart_;
+    if (passed)
+        Note("ok (" + Seconds(took) + ")");
+    else
+        Note("FAILED after " + Seconds(took) + ": " + failure_);
+}
+
+void ScriptEngine::Tick() {
+    if (inTick_ || finished_ || current_ >= steps_.size()) return;
+    inTick_ = true;
+    const ScriptStep& step = steps_[current_];
+    Progress progress = Progress::kDone;
+    if (step.kind == StepKind::kWait)
+        progress = static_cast<LONG>(GetTickCount() - waitUntil_) >= 0 ? Progress::kDone
+                                                                       : WaitFor("the time");
+    else if (action_)
+        progress = action_->Tick(*this);
+    if (progress == Progress::kWaiting && GetTickCount() - stepStart_ > stepTimeoutMs_)
+        progress = Fail("timed out after " + Seconds(stepTimeoutMs_) + " waiting for " +
+                        waitingFor_);
+    if (progress == Progress::kDone) {
+        EndStep(true);
+        if (++current_ < steps_.size()) BeginStep();
+    } else if (progress == Progress::kFailed) {
+        failedLine_ = step.line;
+        EndStep(false);
+    }
+    if (progress == Progress::kFailed || current_ >= steps_.size()) Finish();
+    inTick_ = false;
+}
+
+void ScriptEngine::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    if (timer_) KillTimer(nullptr, timer_);
+    timer_ = 0;
+    if (hook_) UnhookWindowsHookEx(hook_);
+    hook_ = nullptr;
+    if (playing == this) playing = nullptr;
+    action_.reset();
+    if (failure_.empty())
+        transcript_.push_back("Passed: " + std::to_string(steps_.size()) + " steps");
+    else if (failedLine_)
+        transcript_.push_back("Failed at line " + std::to_string(failedLine_) + ": " + failure_);
+    else
+        transcript_.push_back("Failed: " + failure_);
+    if (onFinished_) Later(onFinished_);
+}
+
+} // namespace automation
+} // namespace qelvo
