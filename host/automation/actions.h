@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine.h"
+#include "shots.h"
 
 #include <windows.h>
 
@@ -34,10 +35,6 @@ std::unique_ptr<Action> MakeExpectStatusAction(const std::string& text);
 std::unique_ptr<Action> MakeExpectFileAction(const std::vector<std::string>& args);
 std::unique_ptr<Action> MakeExpectMessageAction(const std::string& text);
 std::unique_ptr<Action> MakeScreenshotAction(const std::string& name, const std::string& target);
-
-// A screenshot of the screen, cropped to the window's rectangle (the whole screen for null),
-// written as PNG; false with the reason when it could not be.
-bool TakeScreenshot(const std::string& path, const RECT* area, std::string& error);
 
 } // namespace automation
 } // namespace qelvo

@@ -12,6 +12,7 @@
 
 namespace qelvo {
 namespace setup_test {
+using namespace setup_driver;
 namespace {
 
 using testing_support::TempDir;
@@ -49,10 +50,10 @@ protected:
         CreateDirectoryA(dir.c_str(), nullptr);
         ASSERT_TRUE(WriteFileBytes(dir + "\\BCW.EXE", "stand-in IDE program"));
         ASSERT_TRUE(
-            CopyFileA(BesideTest(resourceDll).c_str(), (dir + "\\BCWRES.DLL").c_str(), FALSE));
+            CopyFileA(BesideProgram(resourceDll).c_str(), (dir + "\\BCWRES.DLL").c_str(), FALSE));
     }
     // Starts setup.exe in `dir` and waits for its dialog.
-    void Launch(const std::string& dir, const std::string& program = BesideTest("setup.exe")) {
+    void Launch(const std::string& dir, const std::string& program = BesideProgram("setup.exe")) {
         ASSERT_TRUE(process.Start(program, dir));
         dialog = WaitDialog(process.id());
         ASSERT_NE(dialog, nullptr) << "no installation dialog";
@@ -121,11 +122,11 @@ TEST_F(Installer, FullInstallCopiesThePayloadAndRegistersTheAddOn) {
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
 
     EXPECT_EQ(ReadFileBytes(addon + "\\Qelvoadd.dll"),
-              ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
+              ReadFileBytes(BesideProgram("payload\\Qelvoadd.dll")));
     EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.HLP"),
-              ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
+              ReadFileBytes(BesideProgram("payload\\QELVOADD.HLP")));
     EXPECT_EQ(ReadFileBytes(addon + "\\QELVOADD.CNT"),
-              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+              ReadFileBytes(BesideProgram("payload\\QELVOADD.CNT")));
     EXPECT_GT(ReadFileBytes(addon + "\\Qelvoadd.dll").size(), 1000u);
 
     DWORD type = 0;
@@ -222,7 +223,7 @@ TEST_F(Installer, TheIdeRunningFailsStepTwoAndTheDialogReopensWithTheSameDirecto
     InstallAndWait(true);
     EXPECT_EQ(ListLines(dialog, 107), AllOk());
     EXPECT_EQ(ReadFileBytes(chosen + "\\QELVOADD.CNT"),
-              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+              ReadFileBytes(BesideProgram("payload\\QELVOADD.CNT")));
     DWORD type = 0;
     std::string bytes;
     ASSERT_TRUE(ReadRegistryValue("Path", type, bytes));
@@ -306,8 +307,8 @@ TEST_F(Installer, AnOlderIdeFailsTheVersionStep) {
 
 // A copy of setup.exe with one byte of its contents-file resource changed.
 TEST_F(Installer, ACorruptedPayloadIsRefusedBeforeAnyDialog) {
-    std::string program = ReadFileBytes(BesideTest("setup.exe"));
-    std::string cnt = ReadFileBytes(BesideTest("payload\\QELVOADD.CNT"));
+    std::string program = ReadFileBytes(BesideProgram("setup.exe"));
+    std::string cnt = ReadFileBytes(BesideProgram("payload\\QELVOADD.CNT"));
     size_t at = program.find(cnt);
     ASSERT_NE(at, std::string::npos) << "the contents file is stored as it is";
     EXPECT_EQ(program.find(cnt, at + 1), std::string::npos);

@@ -10,6 +10,7 @@
 
 namespace qelvo {
 namespace setup_test {
+using namespace setup_driver;
 namespace {
 
 struct Item {
@@ -107,7 +108,7 @@ Template Parse(const unsigned char* data, size_t size) {
 class Resources : public ::testing::Test {
 protected:
     void SetUp() override {
-        module = LoadLibraryExA(BesideTest("setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        module = LoadLibraryExA(BesideProgram("setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
     }
     void TearDown() override {
@@ -191,18 +192,18 @@ TEST_F(Resources, LogoIconAndPayloadAreCarried) {
     EXPECT_NE(Bytes("MAINICON", MAKEINTRESOURCEA(14)), "<missing>");
     // Names are matched without regard to case.
     EXPECT_EQ(Bytes("FileDll", MAKEINTRESOURCEA(10)),
-              ReadFileBytes(BesideTest("payload\\Qelvoadd.dll")));
+              ReadFileBytes(BesideProgram("payload\\Qelvoadd.dll")));
     EXPECT_EQ(Bytes("FILEHLP", MAKEINTRESOURCEA(10)),
-              ReadFileBytes(BesideTest("payload\\QELVOADD.HLP")));
+              ReadFileBytes(BesideProgram("payload\\QELVOADD.HLP")));
     EXPECT_EQ(Bytes("FILECNT", MAKEINTRESOURCEA(10)),
-              ReadFileBytes(BesideTest("payload\\QELVOADD.CNT")));
+              ReadFileBytes(BesideProgram("payload\\QELVOADD.CNT")));
     std::string cnt = Bytes("FILECNT", MAKEINTRESOURCEA(10));
     EXPECT_EQ(cnt.rfind(":Base QELVOADD.HLP\r\n", 0), 0u);
 }
 
 TEST_F(Resources, TheStandInIdeStatesVersion502) {
     for (const char* dll : {"BCWRES.DLL", "BCWRES501.DLL"}) {
-        HMODULE ide = LoadLibraryExA(BesideTest(dll).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HMODULE ide = LoadLibraryExA(BesideProgram(dll).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(ide, nullptr) << dll;
         HRSRC found = FindResourceA(ide, MAKEINTRESOURCEA(12432), MAKEINTRESOURCEA(5));
         ASSERT_NE(found, nullptr) << dll;

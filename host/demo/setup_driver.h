@@ -1,6 +1,7 @@
 // Drives the real setup.exe from outside: starts it as its own process, finds its dialog and
 // message boxes among the desktop's windows, presses buttons by posted WM_COMMAND, sets and
-// reads edits and the list box through messages (marshalled between the processes).
+// reads edits and the list box through messages (marshalled between the processes). Used by
+// the installer's tests and by the demo's install_addon.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +10,10 @@
 #include <vector>
 
 namespace qelvo {
-namespace setup_test {
+namespace setup_driver {
 
-// Files beside the test program ("setup.exe", "payload\Qelvoadd.dll"...).
-std::string BesideTest(const std::string& name);
+// Files beside the running program ("setup.exe", "payload\Qelvoadd.dll"...).
+std::string BesideProgram(const std::string& name);
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
@@ -55,7 +56,7 @@ std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 std::vector<std::string> ListLines(HWND dialog, int id);
 
-// Polls until the condition holds or the time is up; pumps the test thread's messages.
+// Polls until the condition holds or the time is up; pumps the calling thread's messages.
 template <class Condition> bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
     DWORD start = GetTickCount();
     for (;;) {
@@ -76,8 +77,8 @@ void DeleteAddonKey();
 // A string value: its type and raw bytes (terminator included); false when missing.
 bool ReadRegistryValue(const char* name, DWORD& type, std::string& bytes);
 
-// A top-level window of the test process (the IDE's frame class, or the registry editor's
-// title), destroyed with the object.
+// A top-level window of this process (the IDE's frame class, or the registry editor's title),
+// destroyed with the object: what the installer must find running.
 class TestWindow {
 public:
     TestWindow(const char* className, const char* title);
@@ -90,5 +91,5 @@ private:
     HWND window_ = nullptr;
 };
 
-} // namespace setup_test
+} // namespace setup_driver
 } // namespace qelvo

@@ -4,11 +4,11 @@
 #include <cstring>
 
 namespace qelvo {
-namespace setup_test {
+namespace setup_driver {
 
 const char kAddonKey[] = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
 
-std::string BesideTest(const std::string& name) {
+std::string BesideProgram(const std::string& name) {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     std::string dir(path, n);
@@ -191,5 +191,5 @@ TestWindow::~TestWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-} // namespace setup_test
+} // namespace setup_driver
 } // namespace qelvo
