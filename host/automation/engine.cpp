@@ -208,6 +208,8 @@ void ScriptEngine::Finish() {
     hook_ = nullptr;
     if (playing == this) playing = nullptr;
     action_.reset();
+    // A failed step leaves no menu open behind it (what follows would play inside its loop).
+    if (!failure_.empty()) EndMenu();
     if (failure_.empty())
         transcript_.push_back("Passed: " + std::to_string(steps_.size()) + " steps");
     else if (failedLine_)
