@@ -230,6 +230,17 @@ TEST(Writer, ClassPageListsFilesCodeTextAndDocumentedMembers) {
               std::string::npos);
 }
 
+TEST(Writer, DocumentedButNeverDefinedShowsNoCode) {
+    TempDir dir;
+    dir.Write("a.cpp", "/** Lonely Only documented\nA &#60 b stays escaped: a < b\n*/\n");
+    std::unique_ptr<htProjet> p = BuildModel(dir.path().c_str(), "*.cpp", "P");
+    WritePages(*p, dir.File("qHTML").c_str(), nullptr);
+    EXPECT_NE(Page(dir, "Fnc Lonely 0.html")
+                  .find("<hr size=2>\n<I><pre>Pas de code disponible !</I></pre><br>"
+                        "<hr size=1>\nA &#38#60 b stays escaped: a &#60 b\n</pre>\n</body>"),
+              std::string::npos);
+}
+
 TEST(Writer, MacroPagesUseTheShortForm) {
     TempDir dir;
     dir.Write("m.h", "/** #ADD Adds\n\xA7" "x then\n*/\n#define ADD(x) (x + 1)\n");
