@@ -42,7 +42,11 @@ void Header(Out& o, int m, int budget) {
     o.Line("    ((x) * (x))");
     for (int c = 0; o.lines < budget - 20; ++c) {
         std::string cls = "TWidget" + M + "_" + N(c);
-        std::string base = c == 0 ? (m > 0 ? "TWidget" + N(m - 1) + "_0" : "TBase") : "TWidget" + M + "_0";
+        // Shallow hierarchies, as in real code: a module's first widget derives from the
+        // first widget of its group of ten modules, the others from the module's first.
+        std::string base = c > 0        ? "TWidget" + M + "_0"
+                           : m % 10 > 0 ? "TWidget" + N(m - m % 10) + "_0"
+                                        : "TBase";
         o.Line("");
         o.Line("/** ::" + cls + " A widget of module " + M);
         o.Line("Derives from " + base + "; its size is bounded by MOD" + M + "_LIMIT0.");
