@@ -120,8 +120,7 @@ public:
         HWND popup = DeepestPopup();
         if (!popup) return e.WaitFor("a popup menu to be open");
         clicker_.SkipFirst();
-        Progress progress = clicker_.ClickPopupItem(e, popup, MenuOfPopup(popup));
-        return progress;
+        return clicker_.ClickPopupItem(e, popup, MenuOfPopup(popup));
     }
 
 private:

@@ -147,7 +147,8 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
                                "caption main.cpp 2\n"
                                "expect-menu \"Find as function... \" \"Find as method... "
                                "\\tCtrl+Shift+F3\" \"Find as class... \" - \"Cross reference... \"\n"
-                               "key Escape\n"
+                               "screenshot popup.png popup\n"
+                               "choose \"Find as class...\"\n"
                                "caption main.cpp right\n"
                                "expect-menu \"Edit Documentation\"\n"
                                "key Escape\n"
@@ -158,11 +159,13 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(result.passed) << Text(result.transcript);
     EXPECT_TRUE(Holds(result.transcript, "    menu: \"Edit Documentation\""));
-    // The popups were closed by Escape before the next click; the hot key alone posts 191.
+    // The quick-find popup's item was chosen, the documentation popup closed by Escape; the hot
+    // key alone posts 191.
     std::vector<UINT> popupsAndKeys;
     for (UINT command : barCommands)
         if (command >= 187) popupsAndKeys.push_back(command);
-    EXPECT_EQ(popupsAndKeys, (std::vector<UINT>{188, 197, 189, 187, 191}));
+    EXPECT_EQ(popupsAndKeys, (std::vector<UINT>{188, 192, 197, 189, 187, 191}));
+    EXPECT_EQ(testing_support::ReadWholeFile(dir.File("popup.png")).substr(1, 3), "PNG");
     EXPECT_EQ(FindWindowA("#32768", nullptr) && IsWindowVisible(FindWindowA("#32768", nullptr)),
               false);
 }
@@ -201,6 +204,7 @@ TEST_F(Session, MakeFromTheMenuWithItsStatusWindowAndMessages) {
 TEST_F(Session, DialogsAndMessageBoxesAreAnswered) {
     Start();
     ScriptResult result = Play("menu Options/Environment...\n"
+                               "screenshot dialog.png dialog\n"
                                "answer \"Environment Options\" OK\n"
                                "command 199\n"
                                "answer \"Environment Options\" Cancel\n"
@@ -219,6 +223,7 @@ TEST_F(Session, DialogsAndMessageBoxesAreAnswered) {
                          "    the dialog closed"),
               3);
     EXPECT_TRUE(session->frame.Editors().Windows().empty()) << "the editor closed";
+    EXPECT_EQ(testing_support::ReadWholeFile(dir.File("dialog.png")).substr(1, 3), "PNG");
 }
 
 TEST_F(Session, AFailingExpectationStopsTheScriptAtItsLine) {
