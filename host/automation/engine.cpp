@@ -199,6 +199,17 @@ void ScriptEngine::Tick() {
     inTick_ = false;
 }
 
+void ScriptEngine::Stop(const std::string& reason) {
+    if (finished_) return;
+    failure_ = reason;
+    if (started_ && current_ < steps_.size()) {
+        failedLine_ = steps_[current_].line;
+        EndStep(false);
+    }
+    onFinished_ = nullptr; // the loop that would run it is gone
+    Finish();
+}
+
 void ScriptEngine::Finish() {
     if (finished_) return;
     finished_ = true;

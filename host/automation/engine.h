@@ -60,6 +60,9 @@ public:
     // thread's message loop.
     void Start(std::function<void()> finished);
 
+    // Ends a script that is still playing as failed (the IDE went away under it).
+    void Stop(const std::string& reason);
+
     bool Finished() const { return finished_; }
     bool Passed() const { return finished_ && failure_.empty(); }
     // The failing step's line (0: none failed) and the reason.

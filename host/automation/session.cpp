@@ -46,21 +46,21 @@ void DispatchOne(HWND mdiClient, MSG& msg) {
 
 ScriptResult PlayScript(StandInSession& session, const std::string& text, const std::string& name,
                         const std::string& outDir, EngineOptions options, DWORD limit) {
-    ScriptResult result;
     ScriptEngine engine(session.frame, session.ide, outDir, options);
     bool ended = false;
     engine.Load(text, name);
     engine.Start([&ended] { ended = true; });
-    bool inTime = PumpUntil(session.frame.MdiClient(), [&ended] { return ended; }, limit);
+    bool inTime = PumpUntil(
+        session.frame.MdiClient(), [&] { return ended || !session.frame.Window(); }, limit);
+    if (!engine.Finished())
+        engine.Stop(inTime ? "the IDE closed before the script ended"
+                           : "the script did not end within " + std::to_string(limit / 1000) +
+                                 " s");
+    ScriptResult result;
+    result.passed = engine.Passed();
+    result.failedLine = engine.FailedLine();
+    result.failure = engine.Failure();
     result.transcript = engine.Transcript();
-    if (!inTime) {
-        result.failure = "the script did not end within " + std::to_string(limit / 1000) + " s";
-        result.transcript.push_back(result.failure);
-    } else {
-        result.passed = engine.Passed();
-        result.failedLine = engine.FailedLine();
-        result.failure = engine.Failure();
-    }
     engine.WriteTranscript(engine.OutFile("transcript.txt"));
     return result;
 }

@@ -125,5 +125,13 @@ int main(int argc, char** argv) {
         automation::DispatchOne(frame.MdiClient(), msg);
     // A frame destroyed without its close (the session ending) still stops the add-ons.
     session.loader.Shutdown();
+    if (engine && !engine->Finished()) {
+        // The IDE closed under the script (a step chose File | Exit, say).
+        engine->Stop("the IDE closed before the script ended");
+        engine->WriteTranscript(engine->OutFile("transcript.txt"));
+        for (const std::string& line : engine->Transcript())
+            std::printf("%s\n", line.c_str());
+        return 1;
+    }
     return engine ? scriptStatus : static_cast<int>(msg.wParam);
 }

@@ -263,6 +263,16 @@ TEST_F(Session, AStepThatWaitsTooLongFailsAndAWrongMenuLeavesNoMenuOpen) {
     EXPECT_EQ(covered.failure, "no editor shows \"nothing.cpp\"");
 }
 
+TEST_F(Session, TheIdeClosingUnderTheScriptFailsIt) {
+    Start();
+    ScriptResult result = Play("menu File/Exit\nopen src\\main.cpp\nwait 100\n");
+    EXPECT_FALSE(result.passed);
+    EXPECT_EQ(result.failure, "the IDE closed before the script ended");
+    EXPECT_GE(result.failedLine, 1);
+    EXPECT_EQ(session->frame.Window(), nullptr);
+    EXPECT_TRUE(session->loader.AddOns().empty()) << "the add-ons stopped with the IDE";
+}
+
 TEST_F(Session, ABadScriptPlaysNoStep) {
     Start();
     ScriptResult result = Play("open src\\main.cpp\nclik here\n");
@@ -300,6 +310,7 @@ TEST_F(Session, BcwPlaysAScriptClosesAndEndsWithItsStatus) {
                              "screenshot ide.png frame\r\n");
     dir.Write("fail.script", "open src\\main.cpp\nexpect-file nothing.txt\n");
     dir.Write("bad.script", "project\n");
+    dir.Write("exit.script", "menu File/Exit\nwait 5000\n");
     std::string out = dir.File("out");
     EXPECT_EQ(RunBcw("-script ..\\pass.script -out \"" + out + "\"", project), 0u);
     std::string transcript = testing_support::ReadWholeFile(out + "\\transcript.txt");
@@ -316,6 +327,11 @@ TEST_F(Session, BcwPlaysAScriptClosesAndEndsWithItsStatus) {
     EXPECT_NE(transcript.find("Not a valid script: line 1: project takes 1 argument, not 0"),
               std::string::npos)
         << transcript;
+    EXPECT_EQ(RunBcw("-script ..\\exit.script -out \"" + out + "\"", project), 1u);
+    transcript = testing_support::ReadWholeFile(out + "\\transcript.txt");
+    EXPECT_NE(transcript.find(": the IDE closed before the script ended\r\n"), std::string::npos)
+        << transcript;
+
     EXPECT_EQ(RunBcw("-script ..\\missing.script", project), 2u);
     EXPECT_EQ(RunBcw("-script", project), 2u);
 }
