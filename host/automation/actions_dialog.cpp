@@ -69,7 +69,8 @@ public:
         }
         HWND button = FindButton(dialog, button_);
         if (!button) return e.Fail("the dialog has no button " + Quoted(button_));
-        if (!IsWindowEnabled(button)) return e.Fail("the button " + Quoted(button_) + " is disabled");
+        if (!IsWindowEnabled(button))
+            return e.Fail("the button " + Quoted(button_) + " is disabled");
         RECT r;
         GetWindowRect(button, &r);
         POINT at = Center(r);

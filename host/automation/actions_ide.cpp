@@ -185,8 +185,8 @@ public:
             lines.push_back(line);
         }
         if (lines.size() > 12) lines.resize(12);
-        return e.Fail("the message window does not show " + Quoted(text_) +
-                      "; it shows " + Joined(lines));
+        return e.Fail("the message window does not show " + Quoted(text_) + "; it shows " +
+                      Joined(lines));
     }
 
 private:
@@ -205,8 +205,7 @@ public:
         if (!fault.empty()) return e.Fail(fault);
         std::string error;
         bool whole = target_.empty() || target_ == "screen";
-        if (!TakeScreenshot(e.OutFile(name_), whole ? nullptr : &area, error))
-            return e.Fail(error);
+        if (!TakeScreenshot(e.OutFile(name_), whole ? nullptr : &area, error)) return e.Fail(error);
         e.Note("screenshot " + name_ + (whole ? "" : " of " + target_));
         return Progress::kDone;
     }
@@ -263,7 +262,8 @@ bool TakeScreenshot(const std::string& path, const RECT* area, std::string& erro
         cut.rgb.reserve(static_cast<size_t>(cut.width) * static_cast<size_t>(cut.height) * 3);
         for (int y = part.top; y < part.bottom; ++y) {
             size_t from = (static_cast<size_t>(y) * static_cast<size_t>(shot.width) +
-                           static_cast<size_t>(part.left)) * 3;
+                           static_cast<size_t>(part.left)) *
+                          3;
             cut.rgb.insert(cut.rgb.end(), shot.rgb.begin() + static_cast<ptrdiff_t>(from),
                            shot.rgb.begin() +
                                static_cast<ptrdiff_t>(from + static_cast<size_t>(cut.width) * 3));

@@ -22,8 +22,8 @@ bool ButtonsAfterCaptionText() {
     DWORD size = sizeof value - 1, type = 0;
     HKEY opened = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return true;
-    LONG status = RegQueryValueExA(opened, "LeftSide", nullptr, &type,
-                                   reinterpret_cast<BYTE*>(value), &size);
+    LONG status =
+        RegQueryValueExA(opened, "LeftSide", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
     RegCloseKey(opened);
     if (status != ERROR_SUCCESS || type != REG_SZ) return true;
     return std::atoi(value) != 0;
@@ -96,8 +96,8 @@ public:
         Click(at, button_ < 0);
         e.Acted();
         clicked_ = true;
-        e.Note(std::string(button_ < 0 ? "right click" : "click") + " at " +
-               std::to_string(at.x) + "," + std::to_string(at.y));
+        e.Note(std::string(button_ < 0 ? "right click" : "click") + " at " + std::to_string(at.x) +
+               "," + std::to_string(at.y));
         return e.WaitFor("the click to be handled");
     }
 

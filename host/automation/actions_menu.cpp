@@ -13,8 +13,8 @@ namespace {
 // The checks before clicking an item; empty when it may be clicked.
 std::string CannotClick(HMENU menu, int position, const std::string& name, const char* where) {
     if (position < 0)
-        return std::string(where) + " has no item " + Quoted(name) + "; its items: " +
-               Joined(MenuItemTexts(menu));
+        return std::string(where) + " has no item " + Quoted(name) +
+               "; its items: " + Joined(MenuItemTexts(menu));
     UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
     if (state & (MF_GRAYED | MF_DISABLED)) return "the item " + Quoted(name) + " is disabled";
     return std::string();

@@ -80,8 +80,8 @@ std::string ScriptEngine::OutFile(const std::string& name) const {
 
 bool ScriptEngine::Idle() const {
     if (GetTickCount() - lastActivity_ < options_.quietMs || !calls_.empty()) return false;
-    DWORD queued = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE |
-                                         QS_HOTKEY));
+    DWORD queued =
+        HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY));
     if (queued) return false;
     return !frame_.Make().Running();
 }
@@ -186,8 +186,8 @@ void ScriptEngine::Tick() {
     else if (action_)
         progress = action_->Tick(*this);
     if (progress == Progress::kWaiting && GetTickCount() - stepStart_ > stepTimeoutMs_)
-        progress = Fail("timed out after " + Seconds(stepTimeoutMs_) + " waiting for " +
-                        waitingFor_);
+        progress =
+            Fail("timed out after " + Seconds(stepTimeoutMs_) + " waiting for " + waitingFor_);
     if (progress == Progress::kDone) {
         EndStep(true);
         if (++current_ < steps_.size()) BeginStep();

@@ -24,8 +24,8 @@ class StandInIde;
 namespace automation {
 
 struct EngineOptions {
-    unsigned tickMs = 15;       // period of the engine's timer
-    unsigned quietMs = 120;     // how long the queue must stay quiet for the IDE to be idle
+    unsigned tickMs = 15;   // period of the engine's timer
+    unsigned quietMs = 120; // how long the queue must stay quiet for the IDE to be idle
     unsigned stepTimeoutMs = 10000;
 };
 

@@ -118,10 +118,10 @@ struct KeyName {
     int key;
 };
 const KeyName kKeyNames[] = {
-    {"escape", 0x1B}, {"esc", 0x1B},     {"enter", 0x0D},   {"return", 0x0D}, {"tab", 0x09},
-    {"space", 0x20},  {"backspace", 0x08}, {"delete", 0x2E}, {"del", 0x2E},    {"insert", 0x2D},
-    {"ins", 0x2D},    {"home", 0x24},    {"end", 0x23},     {"pageup", 0x21}, {"pgup", 0x21},
-    {"pagedown", 0x22}, {"pgdn", 0x22},  {"left", 0x25},    {"up", 0x26},     {"right", 0x27},
+    {"escape", 0x1B},   {"esc", 0x1B},       {"enter", 0x0D},  {"return", 0x0D}, {"tab", 0x09},
+    {"space", 0x20},    {"backspace", 0x08}, {"delete", 0x2E}, {"del", 0x2E},    {"insert", 0x2D},
+    {"ins", 0x2D},      {"home", 0x24},      {"end", 0x23},    {"pageup", 0x21}, {"pgup", 0x21},
+    {"pagedown", 0x22}, {"pgdn", 0x22},      {"left", 0x25},   {"up", 0x26},     {"right", 0x27},
     {"down", 0x28},
 };
 
@@ -247,8 +247,8 @@ bool SplitMenuPath(const std::string& path, std::vector<std::string>& parts) {
     size_t at = 0;
     for (;;) {
         size_t slash = path.find('/', at);
-        std::string part = Trim(path.substr(at, slash == std::string::npos ? std::string::npos
-                                                                              : slash - at));
+        std::string part =
+            Trim(path.substr(at, slash == std::string::npos ? std::string::npos : slash - at));
         if (part.empty()) return false;
         parts.push_back(part);
         if (slash == std::string::npos) return true;
@@ -274,8 +274,8 @@ bool ParseKeyCombination(const std::string& text, KeyCombination& combination) {
     size_t at = 0;
     for (;;) {
         size_t plus = text.find('+', at);
-        parts.push_back(Lower(Trim(text.substr(at, plus == std::string::npos ? std::string::npos
-                                                                               : plus - at))));
+        parts.push_back(Lower(
+            Trim(text.substr(at, plus == std::string::npos ? std::string::npos : plus - at))));
         if (plus == std::string::npos) break;
         at = plus + 1;
     }

@@ -35,8 +35,8 @@ enum class StepKind {
 };
 
 struct ScriptStep {
-    int line = 0;        // 1-based line of the script
-    std::string source;  // the line as written, trimmed
+    int line = 0;       // 1-based line of the script
+    std::string source; // the line as written, trimmed
     StepKind kind = StepKind::kWait;
     std::vector<std::string> args;
 };

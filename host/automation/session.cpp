@@ -29,8 +29,8 @@ bool StandInSession::Start(int show) {
 bool StandInSession::Close(DWORD milliseconds) {
     if (!frame.Window()) return true;
     PostMessageA(frame.Window(), WM_CLOSE, 0, 0);
-    bool closed =
-        PumpUntil(frame.MdiClient(), [this] { return frame.Window() == nullptr; }, milliseconds);
+    bool closed = PumpUntil(
+        frame.MdiClient(), [this] { return frame.Window() == nullptr; }, milliseconds);
     if (!closed) {
         ide.Projects().Close(false);
         loader.Shutdown();
@@ -53,9 +53,9 @@ ScriptResult PlayScript(StandInSession& session, const std::string& text, const 
     bool inTime = PumpUntil(
         session.frame.MdiClient(), [&] { return ended || !session.frame.Window(); }, limit);
     if (!engine.Finished())
-        engine.Stop(inTime ? "the IDE closed before the script ended"
-                           : "the script did not end within " + std::to_string(limit / 1000) +
-                                 " s");
+        engine.Stop(inTime
+                        ? "the IDE closed before the script ended"
+                        : "the script did not end within " + std::to_string(limit / 1000) + " s");
     ScriptResult result;
     result.passed = engine.Passed();
     result.failedLine = engine.FailedLine();

@@ -164,8 +164,7 @@ bool TypeText(const std::string& text) {
         events.push_back(KeyInput(key, false));
         if (shift) events.push_back(KeyInput(VK_SHIFT, false));
     }
-    if (!events.empty())
-        SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    if (!events.empty()) SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
     return true;
 }
 

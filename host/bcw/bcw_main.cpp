@@ -83,7 +83,8 @@ void EndSoonWhatever(int code) {
 int main(int argc, char** argv) {
     Arguments arguments = Parse(argc, argv);
     if (arguments.bad) {
-        std::fprintf(stderr, "usage: BCW [-make] [-script FILE [-out DIR]] [project.ide] [file...]\n");
+        std::fprintf(stderr,
+                     "usage: BCW [-make] [-script FILE [-out DIR]] [project.ide] [file...]\n");
         return 2;
     }
     std::string scriptText;

@@ -29,8 +29,8 @@ bool RunInstall(SetupProcess& setup, HWND dialog, std::string& problem) {
     for (;;) {
         bool ended = WaitUntil(
             [&] {
-                return AnyMessageBox(setup.id()) || (IsWindowEnabled(GetDlgItem(dialog, 2)) &&
-                                                     !ListLines(dialog, 107).empty());
+                return AnyMessageBox(setup.id()) ||
+                       (IsWindowEnabled(GetDlgItem(dialog, 2)) && !ListLines(dialog, 107).empty());
             },
             30000);
         if (!ended) {

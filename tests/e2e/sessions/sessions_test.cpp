@@ -70,8 +70,8 @@ protected:
         // own, named by the registry key.
         std::string addon = dir.File("QELVO");
         CreateDirectoryA(addon.c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(WinPath(QELVO_ADDON_DLL).c_str(),
-                              (addon + "\\Qelvoadd.dll").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(WinPath(QELVO_ADDON_DLL).c_str(), (addon + "\\Qelvoadd.dll").c_str(), FALSE));
         for (const char* file : {"QELVOADD.HLP", "QELVOADD.CNT"})
             ASSERT_TRUE(CopyFileA((std::string(QELVO_HELP_DIR) + "\\" + file).c_str(),
                                   (addon + "\\" + file).c_str(), FALSE));
@@ -95,8 +95,8 @@ protected:
         ASSERT_EQ(session->loader.AddOns().size(), 1u);
     }
     ScriptResult Play(const std::string& script, DWORD limit = 30000) {
-        ScriptResult result = PlayScript(*session, script, "test", dir.path(), EngineOptions(),
-                                         limit);
+        ScriptResult result =
+            PlayScript(*session, script, "test", dir.path(), EngineOptions(), limit);
         EXPECT_EQ(result.transcript, TranscriptFile()) << "transcript.txt holds the transcript";
         return result;
     }
@@ -120,8 +120,8 @@ protected:
 
 TEST_F(Session, TheBarShowsItsStartupItemAndItsHintOnTheStatusLine) {
     Start();
-    ScriptResult result = Play(std::string("expect-bar \"") + kStartupItem + "\"\n" +
-                               "bar \"" + kStartupItem + "\"\n" + "expect-status \" \"\n");
+    ScriptResult result = Play(std::string("expect-bar \"") + kStartupItem + "\"\n" + "bar \"" +
+                               kStartupItem + "\"\n" + "expect-status \" \"\n");
     ASSERT_TRUE(result.passed) << Text(result.transcript);
     EXPECT_TRUE(Holds(result.transcript, std::string("    bar: \"") + kStartupItem + "\""));
     EXPECT_TRUE(Holds(result.transcript, "    status: \" \""))
@@ -142,20 +142,21 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
     SetValue(quickFind, "TxtMethod", "Ctrl+Shift+F3");
     Start();
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, SeeBarCommands, nullptr, GetCurrentThreadId());
-    ScriptResult result = Play("project APP.IDE\n"
-                               "open src\\main.cpp\n"
-                               "caption main.cpp 2\n"
-                               "expect-menu \"Find as function... \" \"Find as method... "
-                               "\\tCtrl+Shift+F3\" \"Find as class... \" - \"Cross reference... \"\n"
-                               "screenshot popup.png popup\n"
-                               "choose \"Find as class...\"\n"
-                               "caption main.cpp right\n"
-                               "expect-menu \"Edit Documentation\"\n"
-                               "key Escape\n"
-                               "caption main.cpp 0\n"
-                               "caption main.cpp 1\n"
-                               "key Ctrl+Shift+F3\n"
-                               "key F3\n");
+    ScriptResult result =
+        Play("project APP.IDE\n"
+             "open src\\main.cpp\n"
+             "caption main.cpp 2\n"
+             "expect-menu \"Find as function... \" \"Find as method... "
+             "\\tCtrl+Shift+F3\" \"Find as class... \" - \"Cross reference... \"\n"
+             "screenshot popup.png popup\n"
+             "choose \"Find as class...\"\n"
+             "caption main.cpp right\n"
+             "expect-menu \"Edit Documentation\"\n"
+             "key Escape\n"
+             "caption main.cpp 0\n"
+             "caption main.cpp 1\n"
+             "key Ctrl+Shift+F3\n"
+             "key F3\n");
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(result.passed) << Text(result.transcript);
     EXPECT_TRUE(Holds(result.transcript, "    menu: \"Edit Documentation\""));
@@ -216,12 +217,11 @@ TEST_F(Session, DialogsAndMessageBoxesAreAnswered) {
                                "answer \"Borland C++\" Yes\n"
                                "expect-file src\\util.cpp \"int added = 1;\"\n");
     ASSERT_TRUE(result.passed) << Text(result.transcript);
-    EXPECT_TRUE(Holds(result.transcript,
-                      "    text: \"Save changes to " + project + "\\src\\util.cpp ?\""))
+    EXPECT_TRUE(
+        Holds(result.transcript, "    text: \"Save changes to " + project + "\\src\\util.cpp ?\""))
         << Text(result.transcript);
-    EXPECT_EQ(std::count(result.transcript.begin(), result.transcript.end(),
-                         "    the dialog closed"),
-              3);
+    EXPECT_EQ(
+        std::count(result.transcript.begin(), result.transcript.end(), "    the dialog closed"), 3);
     EXPECT_TRUE(session->frame.Editors().Windows().empty()) << "the editor closed";
     EXPECT_EQ(testing_support::ReadWholeFile(dir.File("dialog.png")).substr(1, 3), "PNG");
 }
@@ -229,7 +229,9 @@ TEST_F(Session, DialogsAndMessageBoxesAreAnswered) {
 TEST_F(Session, AFailingExpectationStopsTheScriptAtItsLine) {
     Start();
     ScriptResult result = Play("# the status line is empty at first\n"
-                               "expect-bar \"" + std::string(kStartupItem) + "\"\n"
+                               "expect-bar \"" +
+                               std::string(kStartupItem) +
+                               "\"\n"
                                "expect-status \"Open options dialog\"\n"
                                "open src\\main.cpp\n");
     EXPECT_FALSE(result.passed);

@@ -83,8 +83,7 @@ TEST(Script, EveryStepWithItsArgumentsAndLines) {
     EXPECT_EQ(steps[5].kind, StepKind::kBar);
     EXPECT_EQ(steps[10].kind, StepKind::kMake);
     EXPECT_TRUE(steps[10].args.empty());
-    EXPECT_EQ(steps[13].args,
-              (std::vector<std::string>{"*", "2", "102=C:\\BC5\\BIN", "108="}));
+    EXPECT_EQ(steps[13].args, (std::vector<std::string>{"*", "2", "102=C:\\BC5\\BIN", "108="}));
     EXPECT_EQ(steps[21].kind, StepKind::kWait) << "keywords without regard to case";
     EXPECT_EQ(steps[22].kind, StepKind::kTimeout);
     EXPECT_EQ(steps[22].line, 25);
