@@ -11,6 +11,10 @@ if(QELVO_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
 endif()
+if(QELVO_FUZZ)
+    # Coverage for libFuzzer in every library the fuzz targets link, not only in the targets.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 # Warnings for the project's own targets (not for GoogleTest).
 function(qelvo_warnings target)

@@ -6,91 +6,97 @@
 namespace qelvo {
 
 namespace {
+
+// One integer value of a group and the field that holds it.
+template <class S> struct IntField {
+    const char* name;
+    int S::*field;
+};
+
+template <class S, size_t N>
+void LoadInts(S& s, const char* group, const IntField<S> (&fields)[N], bool newShell = true) {
+    for (const IntField<S>& f : fields)
+        s.*(f.field) = ReadSettingInt(group, f.name, newShell);
+}
+
+template <class S, size_t N>
+void SaveInts(const S& s, const char* group, const IntField<S> (&fields)[N]) {
+    for (const IntField<S>& f : fields)
+        WriteInt(group, f.name, s.*(f.field));
+}
+
+void LoadText(const char* group, const char* name, String& field) {
+    ReadText(group, name, field, DefaultText(group, name));
+}
+
+const IntField<GeneralSettings> kGeneral[] = {
+    {"ClearOnMake", &GeneralSettings::clearOnMake},
+    {"CloseOnMake", &GeneralSettings::closeOnMake},
+    {"CloseProjectOnMake", &GeneralSettings::closeProjectOnMake},
+    {"IconizeStatusOnMake", &GeneralSettings::iconizeStatusOnMake},
+    {"ViewOnOpen", &GeneralSettings::viewOnOpen},
+    {"TimerSave", &GeneralSettings::timerSave},
+    {"TimerCount", &GeneralSettings::timerCount},
+    {"Unic", &GeneralSettings::unic},
+};
+
+const IntField<TopBarSettings> kTopBar[] = {
+    {"Enabled", &TopBarSettings::enabled},
+    {"LeftMargin", &TopBarSettings::leftMargin},
+    {"RightMargin", &TopBarSettings::rightMargin},
+    {"MenuSize", &TopBarSettings::menuSize},
+    {"HideWithBCW", &TopBarSettings::hideWithBCW},
+    {"EditOtherView", &TopBarSettings::editOtherView},
+    {"Hierarchical", &TopBarSettings::hierarchical},
+    {"HideWithView", &TopBarSettings::hideWithView},
+    {"AlwaysOnTop", &TopBarSettings::alwaysOnTop},
+};
+
+// Written back in this order: "Sorted", "Size", "Enabled".
+const IntField<MenusSettings> kMenus[] = {
+    {"Sorted", &MenusSettings::sorted},
+    {"Size", &MenusSettings::size},
+    {"Enabled", &MenusSettings::enabled},
+};
+
+const IntField<QuickFindSettings> kQuickFind[] = {
+    {"Recurse", &QuickFindSettings::recurse},
+    {"LeftSide", &QuickFindSettings::leftSide},
+};
+
+const IntField<CompletionSettings> kCompletion[] = {
+    {"Enabled", &CompletionSettings::enabled},
+    {"KeyCode", &CompletionSettings::keyCode},
+};
+
 const char* const kKeyNames[kFindKinds] = {"KeyFunction", "KeyMethod", "KeyClass", "KeyCross"};
 const char* const kTextNames[kFindKinds] = {"TxtFunction", "TxtMethod", "TxtClass", "TxtCross"};
 
-void Read(const char* group, const char* name, int& field, bool newShell = true) {
-    field = ReadSettingInt(group, name, newShell);
-}
-void Read(const char* group, const char* name, String& field) {
-    ReadText(group, name, field, DefaultText(group, name));
-}
 } // namespace
 
-void GeneralSettings::Load() {
-    Read("General", "ClearOnMake", clearOnMake);
-    Read("General", "CloseOnMake", closeOnMake);
-    Read("General", "CloseProjectOnMake", closeProjectOnMake);
-    Read("General", "IconizeStatusOnMake", iconizeStatusOnMake);
-    Read("General", "ViewOnOpen", viewOnOpen);
-    Read("General", "TimerSave", timerSave);
-    Read("General", "TimerCount", timerCount);
-    Read("General", "Unic", unic);
-}
+void GeneralSettings::Load() { LoadInts(*this, "General", kGeneral); }
+void GeneralSettings::Save() const { SaveInts(*this, "General", kGeneral); }
 
-void GeneralSettings::Save() const {
-    WriteInt("General", "ClearOnMake", clearOnMake);
-    WriteInt("General", "CloseOnMake", closeOnMake);
-    WriteInt("General", "CloseProjectOnMake", closeProjectOnMake);
-    WriteInt("General", "IconizeStatusOnMake", iconizeStatusOnMake);
-    WriteInt("General", "ViewOnOpen", viewOnOpen);
-    WriteInt("General", "TimerSave", timerSave);
-    WriteInt("General", "TimerCount", timerCount);
-    WriteInt("General", "Unic", unic);
-}
+void TopBarSettings::Load(bool newShell) { LoadInts(*this, "TopBar", kTopBar, newShell); }
+void TopBarSettings::Save() const { SaveInts(*this, "TopBar", kTopBar); }
 
-void TopBarSettings::Load(bool newShell) {
-    Read("TopBar", "Enabled", enabled);
-    Read("TopBar", "LeftMargin", leftMargin, newShell);
-    Read("TopBar", "RightMargin", rightMargin, newShell);
-    Read("TopBar", "MenuSize", menuSize);
-    Read("TopBar", "HideWithBCW", hideWithBCW);
-    Read("TopBar", "EditOtherView", editOtherView);
-    Read("TopBar", "Hierarchical", hierarchical);
-    Read("TopBar", "HideWithView", hideWithView);
-    Read("TopBar", "AlwaysOnTop", alwaysOnTop);
-}
-
-void TopBarSettings::Save() const {
-    WriteInt("TopBar", "Enabled", enabled);
-    WriteInt("TopBar", "LeftMargin", leftMargin);
-    WriteInt("TopBar", "RightMargin", rightMargin);
-    WriteInt("TopBar", "MenuSize", menuSize);
-    WriteInt("TopBar", "HideWithBCW", hideWithBCW);
-    WriteInt("TopBar", "EditOtherView", editOtherView);
-    WriteInt("TopBar", "Hierarchical", hierarchical);
-    WriteInt("TopBar", "HideWithView", hideWithView);
-    WriteInt("TopBar", "AlwaysOnTop", alwaysOnTop);
-}
-
-void MenusSettings::Load() {
-    Read("Menus", "Enabled", enabled);
-    Read("Menus", "Sorted", sorted);
-    Read("Menus", "Size", size);
-}
-
-void MenusSettings::Save() const {
-    WriteInt("Menus", "Enabled", enabled);
-    WriteInt("Menus", "Sorted", sorted);
-    WriteInt("Menus", "Size", size);
-}
+void MenusSettings::Load() { LoadInts(*this, "Menus", kMenus); }
+void MenusSettings::Save() const { SaveInts(*this, "Menus", kMenus); }
 
 void QuickFindSettings::Load() {
-    Read("QuickFind", "FunctionMask", functionMask);
-    Read("QuickFind", "IncludeMask", includeMask);
-    Read("QuickFind", "Recurse", recurse);
-    Read("QuickFind", "LeftSide", leftSide);
+    LoadText("QuickFind", "FunctionMask", functionMask);
+    LoadText("QuickFind", "IncludeMask", includeMask);
+    LoadInts(*this, "QuickFind", kQuickFind);
     for (int i = 0; i < kFindKinds; ++i) {
-        Read("QuickFind", kKeyNames[i], keys[i]);
-        Read("QuickFind", kTextNames[i], keyTexts[i]);
+        keys[i] = ReadSettingInt("QuickFind", kKeyNames[i]);
+        LoadText("QuickFind", kTextNames[i], keyTexts[i]);
     }
 }
 
 void QuickFindSettings::Save() const {
     WriteText("QuickFind", "FunctionMask", functionMask.c_str());
     WriteText("QuickFind", "IncludeMask", includeMask.c_str());
-    WriteInt("QuickFind", "Recurse", recurse);
-    WriteInt("QuickFind", "LeftSide", leftSide);
+    SaveInts(*this, "QuickFind", kQuickFind);
     for (int i = 0; i < kFindKinds; ++i) {
         WriteInt("QuickFind", kKeyNames[i], keys[i]);
         WriteText("QuickFind", kTextNames[i], keyTexts[i].c_str());
@@ -98,14 +104,12 @@ void QuickFindSettings::Save() const {
 }
 
 void CompletionSettings::Load() {
-    Read("Completion", "Enabled", enabled);
-    Read("Completion", "KeyCode", keyCode);
-    Read("Completion", "TextCode", textCode);
+    LoadInts(*this, "Completion", kCompletion);
+    LoadText("Completion", "TextCode", textCode);
 }
 
 void CompletionSettings::Save() const {
-    WriteInt("Completion", "Enabled", enabled);
-    WriteInt("Completion", "KeyCode", keyCode);
+    SaveInts(*this, "Completion", kCompletion);
     WriteText("Completion", "TextCode", textCode.c_str());
 }
 
