@@ -61,6 +61,19 @@ void KeyEvent(WORD key, bool up) {
     Pump(30);
 }
 
+// Runs the action with the keys down in the thread's keyboard state, then lets them go.
+template <class Action> void HeldKeys(std::initializer_list<int> keys, Action action) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (int key : keys)
+        state[key] = 0x80;
+    SetKeyboardState(state);
+    action();
+    for (int key : keys)
+        state[key] = 0;
+    SetKeyboardState(state);
+}
+
 class ProjectMenus : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -218,12 +231,18 @@ TEST_F(ProjectMenus, NodeItemBringsTheEditorShowingItForward) {
     EXPECT_EQ(runs[0], "EditText " + kSample + "\\src\\util.cpp");
     EXPECT_EQ(runs[1], "EditText " + kSample + "\\src\\main.cpp");
 
-    // Alt or Ctrl alone belong to the quick node edits: nothing is opened here.
-    Bar->settings.editOtherView = 0;
-    KeyEvent(VK_CONTROL, false);
-    Command(10000);
-    KeyEvent(VK_CONTROL, true);
+    // Alt or Ctrl alone belong to the quick node edits: nothing is opened here (with the
+    // setting still on, an opening would run the tool). The keys are set in the thread's key
+    // state: a real Alt released alone would open the frame's menu mode.
+    HeldKeys({VK_CONTROL}, [this] { Command(10000); });
+    HeldKeys({VK_MENU}, [this] { Command(10000); });
     EXPECT_EQ(Runs().size(), 2u);
+    // Both together: the node's documentation text.
+    HeldKeys({VK_CONTROL, VK_MENU}, [this] { Command(10000); });
+    std::string upper = kSample + "\\SRC\\MAIN.CPP";
+    CharUpperA(&upper[0]);
+    ASSERT_EQ(Runs().size(), 3u);
+    EXPECT_EQ(Runs()[2], "EditText " + upper + ".txt");
 }
 
 TEST_F(ProjectMenus, RunItemStartsTheProgramWithTheFrameActive) {
