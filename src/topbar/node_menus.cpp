@@ -52,7 +52,8 @@ void NodeMenuBuilder::AddFileItem(int& menu, int& placed, ide::IdeNode node, con
         return;
     if (menu < 0)
         menu = plan_.NewPopup();
-    plan_.AppendCommand(menu, caption, kFirstNodeCommand + counter, StartsColumn(placed, menuSize_));
+    plan_.AppendCommand(menu, caption, kFirstNodeCommand + counter,
+                        StartsColumn(placed, menuSize_));
     lists_.nodes.Append(new EltNode(node, menu));
     ++placed;
     ++counter;

@@ -161,8 +161,8 @@ TEST_F(NodeCommands, NoWindowRunsTheToolOfTheType) {
     Node(exe).output = "bin\\APP.EXE";
     for (ide::IdeNode node : {rc, odd, header, expert, exe})
         EXPECT_EQ(OpenNode(-1, node, 0), 1) << "a node given: no index needed";
-    EXPECT_EQ(shell.searches, (std::vector<std::string>{"BCW5RWProject APP.RC", "BCW5Editor DATA.XYZ",
-                                                        "BCW5Editor UTIL.H"}))
+    EXPECT_EQ(shell.searches, (std::vector<std::string>{"BCW5RWProject APP.RC",
+                                                        "BCW5Editor DATA.XYZ", "BCW5Editor UTIL.H"}))
         << "an empty viewer class never matches a window";
     EXPECT_EQ(Runs(), (std::vector<std::string>{
                           "EditResource " + std::to_string(rc), "EditText " + std::to_string(odd),

@@ -100,8 +100,8 @@ TEST_F(MenusTest, RenamesChangeOneCaptionInPlace) {
                                        "  Node\n    Name \"Pool\"\n    Type \"SourcePool\"\n"
                                        "    Node\n      Name \"a.cpp\"\n    End\n  End\n"
                                        "  Node\n    Name \"b.cpp\"\n  End\n"
-                                       "  Node\n    Name \"fixed.cpp\"\n    File \"src\\fixed.cpp\"\n"
-                                       "  End\nEnd\n");
+                                       "  Node\n    Name \"fixed.cpp\"\n"
+                                       "    File \"src\\fixed.cpp\"\n  End\nEnd\n");
     ASSERT_TRUE(ide.Projects().Open(projectPath));
     ASSERT_EQ(Render(shell.plan, MenuPlan::kBar),
               "Qelvo{}, Pool{a.cpp=10000}, b.cpp=10001, fixed.cpp=10002");
