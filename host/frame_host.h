@@ -6,6 +6,7 @@
 #include "host_object.h"
 #include "host_string.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ public:
     void ShowStatus(const std::string& text) {
         statusText_ = text;
         statusLog_.push_back(text);
+        if (listener_) listener_(text);
+    }
+    // The status line window shows each text through it. Empty: nobody is told.
+    void SetStatusListener(std::function<void(const std::string&)> listener) {
+        listener_ = std::move(listener);
     }
     void SetFrameWindow(void* window) { frameWindow_ = window; }
 
@@ -31,6 +37,7 @@ private:
     void* frameWindow_ = nullptr;
     std::string statusText_;
     std::vector<std::string> statusLog_;
+    std::function<void(const std::string&)> listener_;
 };
 
 } // namespace host

@@ -31,6 +31,7 @@ private:
     ide::IdeMessage Append(HostMessage message) {
         message.handle = host_.nextHandle_++;
         host_.groups_[group_].messages.push_back(message);
+        host_.Changed();
         return message.handle;
     }
 
@@ -47,6 +48,13 @@ const HostMessageGroup* MessageHost::Group(const std::string& title) const {
 void MessageHost::ClearMessages() {
     for (HostMessageGroup& group : groups_)
         group.messages.clear();
+    Changed();
+}
+
+void MessageHost::ClearGroup(size_t n) {
+    if (n >= groups_.size()) return;
+    groups_[n].messages.clear();
+    Changed();
 }
 
 bool MessageHost::Known(size_t group, ide::IdeMessage handle) const {
@@ -62,7 +70,10 @@ ide::MessageGroup* QELVO_IDECALL MessageHost::NewGroup(ide::HostString* title,
     size_t index = 0;
     while (index < groups_.size() && groups_[index].title != titleText)
         ++index;
-    if (index == groups_.size()) groups_.push_back(HostMessageGroup{titleText, menu, {}});
+    if (index == groups_.size()) {
+        groups_.push_back(HostMessageGroup{titleText, menu, {}});
+        Changed();
+    }
     return new GroupObject(*this, index);
 }
 

@@ -5,6 +5,7 @@
 #include "core/ide/ide_messages.h"
 #include "host_object.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,13 @@ public:
     const std::vector<HostMessageGroup>& Groups() const { return groups_; }
     // The group of that title, or null.
     const HostMessageGroup* Group(const std::string& title) const;
-    // Empties every group (the message window's "clear"); the tabs stay.
+    // Empties every group; the tabs stay.
     void ClearMessages();
+    // Empties group n (from 0), the message window's "clear" of its shown tab.
+    void ClearGroup(size_t n);
+    // Called after every change (a group or a message added, messages cleared): the message
+    // window shows the model through it. Empty: nobody is told.
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     ide::MessageGroup* QELVO_IDECALL NewGroup(ide::HostString* title,
                                               ide::HostString* menuText) override;
@@ -43,9 +49,13 @@ private:
     class GroupObject;
 
     bool Known(size_t group, ide::IdeMessage handle) const;
+    void Changed() {
+        if (listener_) listener_();
+    }
 
     std::vector<HostMessageGroup> groups_;
     ide::IdeMessage nextHandle_ = 1;
+    std::function<void()> listener_;
 };
 
 } // namespace host

@@ -83,6 +83,7 @@ public:
         ide::IdeNode node = host_.project_->Add(parent, nameText, typeText);
         if (node == 0) return 0;
         if (!typeText.empty() && typeText[0] == '.') host_.project_->Node(node)->file = nameText;
+        host_.Changed();
         host_.clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeAdded(node); });
         return node;
     }
@@ -92,6 +93,7 @@ public:
     }
     ide::IdeBool QELVO_IDECALL RemoveNode(ide::IdeNode node) override {
         if (!host_.project_ || !host_.project_->Remove(node)) return 0;
+        host_.Changed();
         host_.clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeRemoved(node); });
         return 1;
     }
@@ -179,6 +181,7 @@ bool ProjectHost::Open(const std::string& path) {
         return false;
     }
     project_ = std::move(loaded);
+    Changed();
     clients_.Notify([&path](ide::IProjectClient* c) {
         ide::HostString* name = NewHostString(path);
         c->OnProjectOpened(name);
@@ -209,6 +212,7 @@ bool ProjectHost::Close(bool save) {
     if (keep) return false;
     if (save) Save();
     project_.reset();
+    Changed();
     clients_.Notify([](ide::IProjectClient* c) { c->OnProjectClosed(); });
     return true;
 }
@@ -217,6 +221,7 @@ bool ProjectHost::Rename(ide::IdeNode node, const std::string& name) {
     ProjectNode* target = project_ ? project_->Node(node) : nullptr;
     if (!target || name.empty()) return false;
     target->name = name;
+    Changed();
     clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeRenamed(node); });
     return true;
 }
@@ -225,6 +230,7 @@ bool ProjectHost::SetDescription(ide::IdeNode node, const std::string& text) {
     ProjectNode* target = project_ ? project_->Node(node) : nullptr;
     if (!target) return false;
     target->description = text;
+    Changed();
     clients_.Notify([node](ide::IProjectClient* c) { c->OnNodeChanged(node); });
     return true;
 }

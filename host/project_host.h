@@ -7,6 +7,7 @@
 #include "host_object.h"
 #include "project_model.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     uint32_t OverReleases() const;
     // Releases every client still registered (add-ons stopped, their DLLs about to go).
     void DropClients();
+    // Called when a project opened or closed and when its tree changed, before the clients
+    // hear of it: the IDE's own windows follow the project through it. Empty: nobody is told.
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
     class ProjectServiceImpl;
@@ -60,12 +64,17 @@ private:
     class OptionServiceImpl;
     class NodeInfoImpl;
 
+    void Changed() {
+        if (listener_) listener_();
+    }
+
     std::unique_ptr<Project> project_;
     ClientList<ide::IProjectClient> clients_;
     ClientList<ide::IProjectSaveClient> saveClients_;
     std::unique_ptr<ProjectServiceImpl> service_;
     std::unique_ptr<SaveServiceImpl> saveService_;
     std::unique_ptr<OptionServiceImpl> optionService_;
+    std::function<void()> listener_;
 };
 
 } // namespace host

@@ -105,6 +105,15 @@ int32_t ToolHost::RunFromMenu(const std::string& name) {
     return tool ? Run(tool, 0, std::string()) : ide::kToolNotHandled;
 }
 
+int32_t ToolHost::RunMenuItem(size_t n) {
+    for (ToolObject* tool : tools_) {
+        if (tool->builtIn()) continue;
+        if (n == 0) return Run(tool, 0, std::string());
+        --n;
+    }
+    return ide::kToolNotHandled;
+}
+
 void ToolHost::DropAddOnTools() {
     std::vector<ToolObject*> kept;
     for (ToolObject* tool : tools_) {
@@ -201,7 +210,9 @@ int32_t ToolHost::RunBuiltIn(const std::string& name, ide::IdeNode node,
             program = projects_.Current()->OutputPath(node);
         return platform::StartProgram(program.c_str()) ? ide::kToolDone : ide::kToolErrors;
     }
-    return ide::kToolDone;
+    if (name == "ClassExpert" || !windows_) return ide::kToolDone;
+    if (fileName.empty()) return ide::kToolErrors;
+    return windows_->OpenToolWindow(name, fileName) ? ide::kToolDone : ide::kToolErrors;
 }
 
 } // namespace host

@@ -13,6 +13,17 @@ namespace host {
 
 class ProjectHost;
 
+// Where the IDE's own tools open their windows: the program's windows plug in here.
+class ToolWindows {
+public:
+    // "EditText" opens an editor view of the file; "EditResource", "EditBitmapFile",
+    // "EditCursorFile" and "EditIconFile" open a viewer window. False when it could not.
+    virtual bool OpenToolWindow(const std::string& tool, const std::string& fileName) = 0;
+
+protected:
+    ~ToolWindows() = default;
+};
+
 struct ToolRun {
     std::string tool;
     ide::IdeNode node;    // 0 when run on a file name or from the Tool menu
@@ -29,8 +40,12 @@ public:
 
     // The IDE's own tools. "Project" opens the project file it is given; "RunExecutable"
     // starts the program (a node's output path) through the platform's launcher; the others
-    // open windows, which come later: for now they are only recorded.
+    // open windows through the ToolWindows when there are windows ("ClassExpert" has none),
+    // and are only recorded otherwise.
     static const char* const kBuiltInTools[8];
+
+    // Null: no windows (runs are only recorded).
+    void SetWindows(ToolWindows* windows) { windows_ = windows; }
 
     const std::vector<ToolRun>& Runs() const { return runs_; }
     void ClearRuns() { runs_.clear(); }
@@ -40,6 +55,8 @@ public:
     std::vector<std::string> ToolMenu() const;
     // Runs a tool by name as the Tool menu does (no node, no file); kToolNotHandled when none.
     int32_t RunFromMenu(const std::string& name);
+    // Runs item n (from 0) of the Tool menu; kToolNotHandled beyond the menu.
+    int32_t RunMenuItem(size_t n);
     // Removes the tools that add-ons added and lets go of their implementors.
     void DropAddOnTools();
 
@@ -62,6 +79,7 @@ private:
     ProjectHost& projects_;
     std::vector<ToolObject*> tools_; // each holds a reference
     std::vector<ToolRun> runs_;
+    ToolWindows* windows_ = nullptr;
 };
 
 } // namespace host

@@ -22,13 +22,20 @@ static_assert(kExStyleTopmost == WS_EX_TOPMOST && kExStyleToolWindow == WS_EX_TO
 namespace {
 
 unsigned clockTicks = 0;
+bool raisePending = false;
 
 bool PopupActive() { return Hooks && Hooks->popupActive; }
 
-void OnTimer(UINT_PTR id) {
+void OnRaiseBar(HWND bar);
+
+void OnTimer(HWND window, UINT_PTR id) {
     if (id != kClockTimer)
         return;
     ++clockTicks;
+    if (raisePending) {
+        raisePending = false;
+        OnRaiseBar(window);
+    }
     if (Automation)
         ++Automation->secondsSinceSave; // the auto-save of modified editors joins here
 }
@@ -39,6 +46,17 @@ void OnActivate(WORD state, HWND other) {
         SetActiveWindow(other);
     else if (state == WA_INACTIVE)
         PlaceBar(0);
+}
+
+// A window system may stack a window shown later over a topmost one until the topmost
+// window's place changes (Wine does, without a window manager): leaving the band and joining it
+// again puts the bar back on top.
+void OnRaiseBar(HWND bar) {
+    if (!(GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        return;
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, flags);
 }
 
 void OnInitMenu() {
@@ -92,7 +110,7 @@ LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
         break;
     case WM_TIMER:
-        OnTimer(wParam);
+        OnTimer(window, wParam);
         return 0;
     case kGoToLineMessage: // the editor access of keyword completion joins here
         return 0;
@@ -108,6 +126,8 @@ LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 unsigned ClockTicks() { return clockTicks; }
+
+void RaiseBarSoon() { raisePending = true; }
 
 bool RegisterAddonClass(HINSTANCE instance) {
     WNDCLASSA wc = {};

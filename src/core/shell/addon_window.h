@@ -15,6 +15,7 @@ constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kGoToLineMessage = 0x407;
 constexpr UINT kOpenFileMessage = 0x408;
 
+
 bool RegisterAddonClass(HINSTANCE instance);
 void UnregisterAddonClass(HINSTANCE instance);
 // Creates the bar, hidden, with its start-up menu and its one-second clock.
@@ -23,5 +24,7 @@ void DestroyAddonWindow(HWND window);
 
 // Ticks of the one-second clock since the window was made.
 unsigned ClockTicks();
+// At the next tick, stacks the topmost bar over the windows shown since it joined the band.
+void RaiseBarSoon();
 
 } // namespace qelvo

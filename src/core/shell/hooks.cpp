@@ -3,6 +3,7 @@
 #include "completion/keyword_completion.h"
 #include "core/globals.h"
 #include "core/services.h"
+#include "core/shell/addon_window.h"
 #include "core/shell/find_window.h"
 #include "core/window_rules.h"
 #include "navigation/editor_menu.h"
@@ -112,8 +113,11 @@ void OnFrameActivated(WPARAM state) {
     if (LOWORD(state) == WA_INACTIVE)
         SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-    else
+    else {
         SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // The frame is being shown or raised now; once it is, the bar goes over it again.
+        RaiseBarSoon();
+    }
 }
 
 LRESULT CALLBACK CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,58 @@
+// Source files are outside input: any bytes (long lines, long names, unterminated comments,
+// binary files matched by a pattern) must scan and format without a crash or an unbounded result.
+// The input is read as one file, then again as a companion and its source (split at the first
+// NUL), and every symbol found goes through the documentation and code formatters.
+#include "html/doc_scanner.h"
+#include "html/html_format.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+using namespace qelvo;
+using namespace qelvo::html;
+
+namespace {
+
+void FormatAll(const htProjet& project, const Ensemble<htSymbol>& list, bool full) {
+    Formatter format(project);
+    for (int i = 0; i < list.count; ++i) {
+        std::string out;
+        format.Documentation(out, list[i], list[i]->brief, false);
+        format.Documentation(out, list[i], list[i]->text, full);
+        format.Code(out, list[i], list[i]->code);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+    htProjet project;
+    project.name = "P";
+    htFile* file = new htFile;
+    file->name = "f.cpp";
+    project.files.Append(file);
+    DocScanner scanner(project);
+    scanner.BeginFile(*file);
+    scanner.ScanBuffer(bytes, size);
+    const void* split = std::memchr(bytes, 0, size);
+    size_t first = split ? static_cast<size_t>(static_cast<const char*>(split) - bytes) : size / 2;
+    scanner.ScanBuffer(bytes, first);
+    scanner.ScanBuffer(bytes + first, size - first);
+    project.SortLists();
+
+    FormatAll(project, project.functions, true);
+    FormatAll(project, project.macros, false);
+    Formatter format(project);
+    for (int i = 0; i < project.classes.count; ++i) {
+        const htClass* c = project.classes[i];
+        std::string out;
+        format.Documentation(out, c, c->text, false);
+        format.Code(out, c, c->code);
+        FormatAll(project, c->members, false);
+    }
+    std::string out;
+    format.Documentation(out, file, file->text, false);
+    return 0;
+}

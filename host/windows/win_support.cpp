@@ -1,0 +1,116 @@
+#include "win_support.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace qelvo {
+namespace host {
+
+HINSTANCE ModuleInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+std::string WindowText(HWND window) {
+    int length = GetWindowTextLengthA(window);
+    if (length <= 0) return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    int got = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+std::string WindowClassName(HWND window) {
+    char name[256] = {0};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string FullPath(const std::string& name) {
+    if (name.empty()) return name;
+    std::string slashed = name;
+    for (char& c : slashed)
+        if (c == '/') c = '\\';
+    char buffer[MAX_PATH * 2];
+    DWORD length = GetFullPathNameA(slashed.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer) return slashed;
+    return std::string(buffer, length);
+}
+
+std::string FileNamePart(const std::string& path) {
+    size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+void InitCommonControlClasses() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+bool RegisterSuperclass(const char* baseClass, const char* name, WNDPROC proc, WNDPROC& baseProc) {
+    WNDCLASSEXA base = {};
+    base.cbSize = sizeof base;
+    if (!GetClassInfoExA(nullptr, baseClass, &base)) return false;
+    baseProc = base.lpfnWndProc;
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(ModuleInstance(), name, &existing)) return true;
+    base.lpszClassName = name;
+    base.hInstance = ModuleInstance();
+    base.lpfnWndProc = proc;
+    return RegisterClassExA(&base) != 0;
+}
+
+bool RegisterOwnClass(const char* name, WNDPROC proc, UINT style, int background) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExA(ModuleInstance(), name, &wc)) return true;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ModuleInstance();
+    wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc) != 0;
+}
+
+HWND CreateMdiChild(HWND mdiClient, const char* windowClass, const std::string& title,
+                    const RECT* place, void* object) {
+    if (!mdiClient) return nullptr;
+    MDICREATESTRUCTA create = {};
+    create.szClass = windowClass;
+    create.szTitle = title.c_str();
+    create.hOwner = ModuleInstance();
+    create.x = place ? place->left : CW_USEDEFAULT;
+    create.y = place ? place->top : CW_USEDEFAULT;
+    create.cx = place ? place->right - place->left : CW_USEDEFAULT;
+    create.cy = place ? place->bottom - place->top : CW_USEDEFAULT;
+    create.lParam = reinterpret_cast<LPARAM>(object);
+    return reinterpret_cast<HWND>(
+        SendMessageA(mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+void BringForward(HWND mdiClient, HWND child) {
+    if (IsIconic(child)) SendMessageA(mdiClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+    SendMessageA(mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+}
+
+void PumpMessages() {
+    MSG msg;
+    bool quit = false;
+    int exitCode = 0;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            quit = true;
+            exitCode = static_cast<int>(msg.wParam);
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (quit) PostQuitMessage(exitCode);
+}
+
+} // namespace host
+} // namespace qelvo

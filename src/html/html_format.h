@@ -1,0 +1,36 @@
+// The formatters of the HTML writer: escaping, links to the pages of classes, macros and
+// functions, documentation texts (short and full form) and declaring code.
+#pragma once
+
+#include "html/ht_model.h"
+
+#include <string>
+
+namespace qelvo {
+namespace html {
+
+class Formatter {
+public:
+    explicit Formatter(const htProjet& project) : project_(project) {}
+
+    // A run of non-identifier characters: & < > " become entities without a semicolon, 0x03 a
+    // line break, the first "//" opens an italic span that the next "\n" closes.
+    void Escape(std::string& out, const char* begin, const char* end, bool& italic) const;
+    // A word: a link to the page of the class, macro or function of that name (the first of the
+    // name in its sorted list) unless that symbol is the owner; otherwise the word as it is.
+    void Link(std::string& out, const htSymbol* owner, const char* word, size_t n) const;
+    // A documentation text; the 0xA7 marks announce parameters (one) and the return value (two).
+    void Documentation(std::string& out, const htSymbol* owner, const String& text,
+                       bool full) const;
+    // Declaring code in a <pre> block, keywords in bold, names linked.
+    void Code(std::string& out, const htSymbol* owner, const String& code) const;
+
+private:
+    void Word(std::string& out, const htSymbol* owner, const char*& p, bool& italic) const;
+    const htProjet& project_;
+};
+
+bool IsIdentifierChar(char c);
+
+} // namespace html
+} // namespace qelvo
