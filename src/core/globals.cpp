@@ -15,5 +15,6 @@ StatusHolder* Status = nullptr;
 ToolTable* Tools = nullptr;
 OptionReader* Options = nullptr;
 MailService* Mail = nullptr;
+ProjectTestA* Projects = nullptr;
 
 } // namespace qelvo

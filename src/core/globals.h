@@ -16,6 +16,7 @@ class QuickFind;
 class EditorMenu;
 class TopBar;
 class KeywordCompletion;
+class ProjectTestA;
 
 struct AddonEnvironment {
     void* instance = nullptr; // the DLL's module
@@ -36,6 +37,7 @@ extern StatusHolder* Status;
 extern ToolTable* Tools;
 extern OptionReader* Options;
 extern MailService* Mail;
+extern ProjectTestA* Projects; // the project client holder
 
 // One line on the IDE's status bar; nothing without the IDE's FrameService.
 void ShowStatusText(const char* text);

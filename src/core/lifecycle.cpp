@@ -5,6 +5,7 @@
 #include "core/tool_table.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
+#include "topbar/project_client.h"
 #include "topbar/top_bar.h"
 
 namespace qelvo {
@@ -61,8 +62,10 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
         shell.ShowBar(window);
     // 8. The hook object.
     shell.CreateHooks(window);
-    /* 9. the project client holder
-       10. the options chapter
+    // 9. The project client holder: both project clients registered, the per-project options
+    //    bound to the ProjectService.
+    Projects = new ProjectTestA(services);
+    /* 10. the options chapter
        11. the recent lists */
     // 12. The option reader: without the OptionService the add-on cannot work.
     Options = new OptionReader(services);
@@ -94,8 +97,9 @@ void StopAddon(AddonShell& shell) {
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;
-    // 4. The option reader (then the project client holder).
+    // 4. The option reader, then the project client holder (both clients unregistered).
     Delete(Options);
+    Delete(Projects);
     // 5. Release the services object.
     Services->Release();
     Services = nullptr;

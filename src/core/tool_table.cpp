@@ -1,5 +1,8 @@
 #include "core/tool_table.h"
 
+#include "platform/platform.h"
+#include "topbar/project_client.h"
+
 #include <cstring>
 #include <string>
 
@@ -18,6 +21,12 @@ ToolTable::ToolTable() {
 }
 
 const char* ToolTable::FindTool(const char* kind, String& viewer) const {
+    // The IDE's tools take the node's file names relative to the project's directory.
+    if (ProjectOpen()) {
+        const char* directory = ProjectDirectory();
+        if (directory[0])
+            platform::ChangeDirectory(directory);
+    }
     // Both delimiters in the key: ".c" must not match inside ";.cpp;".
     std::string key = std::string(";") + (kind ? kind : "") + ";";
     for (int i = 0; i < count; ++i) {

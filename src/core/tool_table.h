@@ -22,7 +22,8 @@ public:
     // The eight rows, in their fixed order.
     ToolTable();
     // The tool for a kind (".cpp", "AppExpert"; case-sensitive); the viewer class goes to
-    // viewer. No row: "EditText" with "BCW5Editor".
+    // viewer. No row: "EditText" with "BCW5Editor". With a project open, its directory is made
+    // the current directory first.
     const char* FindTool(const char* kind, String& viewer) const;
 };
 

@@ -6,6 +6,11 @@
 #include "core/shell/command_routing.h"
 #include "core/shell/hooks.h"
 #include "core/shell/place_bar.h"
+#include "topbar/node_commands.h"
+#include "topbar/node_menus.h"
+#include "topbar/shell/topbar_shell_win32.h"
+
+#include <string>
 
 namespace qelvo {
 
@@ -71,9 +76,23 @@ void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
         ShowStatusText("Open options dialog");
         break;
     default:
-        ShowStatusText(" "); // the project, executable and file hints join here
+        if (item >= 300 && item <= 399)
+            ShowStatusText((std::string("Run ") + ExeItemText(item - 300)).c_str());
+        else if (item >= 10000 && item <= 19999)
+            ShowStatusText((std::string("Open ") + NodeItemText(item - 10000)).c_str());
+        else
+            ShowStatusText(" "); // the recent projects' and includes' hints join here
         break;
     }
+}
+
+// Opens a file (second parameter) in the editor, then has the caret put on the line (first
+// parameter) of that file.
+void OnOpenFile(HWND window, WPARAM line, LPARAM file) {
+    if (!OpenEditorFile(reinterpret_cast<const char*>(file)))
+        return;
+    // The open-file check of the recent lists joins here.
+    PostMessageA(window, kGoToLineMessage, line, file);
 }
 
 LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +113,9 @@ LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         OnTimer(window, wParam);
         return 0;
     case kGoToLineMessage: // the editor access of keyword completion joins here
-    case kOpenFileMessage: // OpenEditorFile of the project menus joins here
+        return 0;
+    case kOpenFileMessage:
+        OnOpenFile(window, wParam, lParam);
         return 0;
     default:
         break;
@@ -136,6 +157,7 @@ HWND CreateAddonWindow(HINSTANCE instance, bool newShell) {
     }
     clockTicks = 0;
     SetTimer(window, kClockTimer, 1000, nullptr);
+    InstallTopBarShell(window);
     return window;
 }
 
@@ -143,6 +165,7 @@ void DestroyAddonWindow(HWND window) {
     if (!window)
         return;
     KillTimer(window, kClockTimer);
+    RemoveTopBarShell();
     DestroyWindow(window); // destroys its menu with it
 }
 

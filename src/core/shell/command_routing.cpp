@@ -6,6 +6,7 @@
 #include "core/shell/hooks.h"
 #include "core/shell/place_bar.h"
 #include "navigation/quick_find.h"
+#include "topbar/node_commands.h"
 
 #include <string>
 
@@ -56,6 +57,29 @@ void OnDocumentationPopup(UINT, LPARAM) {
     TrackAtClickPoint(popup.get());
 }
 
+// The documentation text of the last right-clicked editor's file: its cleaned title + ".txt".
+void OnDocumentation(UINT, LPARAM) {
+    if (!Hooks || !Hooks->lastEditorTitle[0])
+        return;
+    std::string path = std::string(Hooks->lastEditorTitle) + ".txt";
+    OpenFileByName(path.c_str());
+}
+
+void OnRunItem(UINT command, LPARAM) {
+    ActivateFrame();
+    RunExeNode(static_cast<int>(command) - 300);
+}
+
+void OnNodeItem(UINT command, LPARAM) {
+    bool alt = GetKeyState(VK_MENU) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
+    int index = static_cast<int>(command) - 10000;
+    if (alt && ctrl)
+        OpenNode(index, 0, 1); // the node's documentation text
+    else if (!alt && !ctrl)
+        OpenNode(index, 0, 0);
+    // Alt alone (quick add) and Ctrl alone (quick remove) join with the quick node edits.
+}
+
 void OnOptionsDialog(UINT, LPARAM) {
     HWND frame = FindFrame();
     if (frame && IsWindowEnabled(frame))
@@ -80,7 +104,8 @@ const CommandRoute kCommandRoutes[] = {
     {174, 174, "\"Mail...\": no action", nullptr},
     {175, 175, "groupware get dialog (groupware get)", nullptr},
     {176, 176, "groupware send dialog (groupware send)", nullptr},
-    {177, 177, "documentation text of the last right-clicked editor (project menus)", nullptr},
+    {177, 177, "documentation text of the last right-clicked editor (project menus)",
+     OnDocumentation},
     {178, 178, "\"Server report...\": no action", nullptr},
     {184, 184, "quick-find results popup (quick find)", nullptr},
     {187, 187, "include popup (editor menu)", nullptr},
@@ -92,12 +117,13 @@ const CommandRoute kCommandRoutes[] = {
     {197, 197, "documentation popup: \"Edit Documentation\" (177)", OnDocumentationPopup},
     {199, 199, "the IDE's options dialog: IDE command 13492 to the frame", OnOptionsDialog},
     {200, 299, "switch to a recent project (recent lists)", nullptr},
-    {300, 399, "run an executable node (project menus)", nullptr},
+    {300, 399, "run an executable node (project menus)", OnRunItem},
     {400, 599, "open a recent include file (recent lists)", nullptr},
     {700, 799, "open an include of the editor menu (editor menu)", nullptr},
     {800, 899, "open a quick-find result (quick find)", nullptr},
     {1000, 9999, "go to a function's line (editor menu)", nullptr},
-    {10000, 19999, "a project node: open, quick add or quick remove (project menus)", nullptr},
+    {10000, 19999, "a project node: open, quick add or quick remove (project menus)",
+     OnNodeItem},
     {0, 0, nullptr, nullptr},
 };
 

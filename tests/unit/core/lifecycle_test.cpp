@@ -9,6 +9,7 @@
 #include "memory_registry.h"
 #include "recorders.h"
 #include "stand_in_ide.h"
+#include "topbar/project_client.h"
 #include "topbar/top_bar.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,9 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(Bar->settings.leftMargin, -1);
     EXPECT_EQ(registry.writes, 0) << "nothing is written until stop";
     EXPECT_GT(ide.ServiceReferences(), 0u);
+    ASSERT_NE(Projects, nullptr);
+    EXPECT_EQ(ide.Projects().ClientCount(), 1u) << "the project client registered";
+    EXPECT_EQ(ide.Projects().SaveClientCount(), 1u);
 
     ShowStatusText("Delivery done");
     ASSERT_FALSE(ide.Frame().StatusLog().empty());
@@ -135,6 +139,11 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(ide.OverReleases(), 0u);
     EXPECT_EQ(Services, nullptr);
     EXPECT_EQ(Tools, nullptr);
+    EXPECT_EQ(Projects, nullptr);
+    EXPECT_EQ(ide.Projects().ClientCount(), 0u);
+    EXPECT_EQ(ide.Projects().SaveClientCount(), 0u);
+    EXPECT_EQ(ProjectClientImpl::Live(), 0) << "both clients deleted";
+    EXPECT_EQ(ProjectClient2Impl::Live(), 0);
     EXPECT_EQ(AddonWindow, nullptr);
 
     shell.calls.clear();

@@ -146,6 +146,47 @@ TEST_F(RegisteredAddon, StartsWithItsBarAndStopsCleanly) {
     EXPECT_EQ(GetValue(std::string(kAddonKey) + "\\Mail", "Control"), "0");
 }
 
+// The project client registered at start: opening a project puts its node menus on the bar, a
+// node item opens the node through the IDE's tool, and stop unregisters and deletes the
+// clients.
+TEST_F(RegisteredAddon, ProjectMenusOnTheBar) {
+    testing_support::MessageRecorder messages;
+    host::StandInIde ide;
+    char directory[MAX_PATH] = {0};
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    {
+        host::AddOnLoader loader(ide);
+        ASSERT_EQ(loader.Startup(), 1);
+        EXPECT_EQ(ide.Projects().ClientCount(), 1u);
+        EXPECT_EQ(ide.Projects().SaveClientCount(), 1u);
+        ASSERT_TRUE(ide.Projects().Open(QELVO_SAMPLES_DIR "\\app\\APP.IDE"));
+        HWND bar = FindWindowA("QADO", nullptr);
+        ASSERT_NE(bar, nullptr);
+        HMENU menu = GetMenu(bar);
+        ASSERT_GT(GetMenuItemCount(menu), 1);
+        char text[80] = {0};
+        GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "Qelvo");
+        GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "APP.EXE") << "the linear layout without the root's empty popup";
+        HMENU run = GetSubMenu(menu, 0);
+        GetMenuStringA(run, 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "run APP.EXE");
+
+        SendMessageA(bar, WM_COMMAND, 10000, 0);
+        ASSERT_EQ(ide.Tools().Runs().size(), 1u);
+        EXPECT_EQ(ide.Tools().Runs()[0].tool, "EditText");
+        EXPECT_EQ(ide.Tools().Runs()[0].fileName, QELVO_SAMPLES_DIR "\\app\\src\\main.cpp");
+        loader.Shutdown();
+        EXPECT_EQ(ide.Projects().ClientCount(), 0u);
+        EXPECT_EQ(ide.Projects().SaveClientCount(), 0u);
+    }
+    SetCurrentDirectoryA(directory);
+    EXPECT_EQ(ide.ServiceReferences(), 0u);
+    EXPECT_EQ(ide.OverReleases(), 0u);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(RegisteredAddon, TheBarStaysHiddenWhenTheTopBarIsOff) {
     SetValue(HKEY_LOCAL_MACHINE, std::string(kAddonKey) + "\\TopBar", "Enabled", "0");
     host::StandInIde ide;

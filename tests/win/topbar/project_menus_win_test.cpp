@@ -1,0 +1,329 @@
+// The project menus on real windows: the bar's menus made from the sample project and read
+// back, node items bringing an editor forward or running the IDE's tool, run items, a rename
+// changing one caption in place, and the add-on window's documentation and open-file commands.
+#include <windows.h>
+
+#include "core/globals.h"
+#include "core/services.h"
+#include "core/shell/addon_window.h"
+#include "core/shell/hooks.h"
+#include "core/tool_table.h"
+#include "ide_windows.h"
+#include "memory_registry.h"
+#include "recorders.h"
+#include "stand_in_ide.h"
+#include "topbar/node_menus.h"
+#include "topbar/project_client.h"
+#include "topbar/top_bar.h"
+#include "topbar/topbar_shell.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace qelvo;
+using namespace qelvo::testing_support;
+
+namespace {
+
+const std::string kSample = QELVO_SAMPLES_DIR "\\app";
+
+// A menu as text: Caption{items} for a popup, Caption=command for an item, '|' before an item
+// that starts a column (or a row of the bar), '-' for a separator.
+std::string Read(HMENU menu) {
+    std::string text;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text += ", ";
+        UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (state & MF_MENUBARBREAK)
+            text += "|";
+        char caption[100] = {0};
+        GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION);
+        if (state & MF_SEPARATOR)
+            text += "-";
+        else if (HMENU sub = GetSubMenu(menu, i))
+            text += std::string(caption) + "{" + Read(sub) + "}";
+        else
+            text += std::string(caption) + "=" + std::to_string(GetMenuItemID(menu, i));
+    }
+    return text;
+}
+
+void KeyEvent(WORD key, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = key;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+    Pump(30);
+}
+
+// Runs the action with the keys down in the thread's keyboard state, then lets them go.
+template <class Action> void HeldKeys(std::initializer_list<int> keys, Action action) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (int key : keys)
+        state[key] = 0x80;
+    SetKeyboardState(state);
+    action();
+    for (int key : keys)
+        state[key] = 0;
+    SetKeyboardState(state);
+}
+
+class ProjectMenus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        startDirectory = platform::CurrentDirectory();
+        environment.instance = GetModuleHandleA(nullptr);
+        Environment = &environment;
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        RegisterAddonClass(instance);
+        bar = CreateAddonWindow(instance, true);
+        AddonWindow = bar;
+        ShowWindow(bar, SW_SHOWNOACTIVATE);
+        Services = ide.Services();
+        Status = new StatusHolder(Services);
+        Tools = new ToolTable;
+        Bar = new TopBar(true, bar);
+        Projects = new ProjectTestA(Services);
+        hooks = new HookSet(bar, instance);
+        SetForegroundWindow(windows.frame);
+        Pump(20);
+    }
+    void TearDown() override {
+        delete hooks;
+        delete Projects;
+        delete Bar;
+        delete Tools;
+        delete Status;
+        Projects = nullptr;
+        Bar = nullptr;
+        Tools = nullptr;
+        Status = nullptr;
+        NodeMenus.Clear();
+        DestroyAddonWindow(bar);
+        UnregisterAddonClass(GetModuleHandleA(nullptr));
+        AddonWindow = nullptr;
+        Services = nullptr;
+        Environment = nullptr;
+        SetCurrentDirectoryA(startDirectory.c_str());
+        Pump();
+        EXPECT_EQ(ide.ServiceReferences(), 0u);
+        EXPECT_EQ(ProjectClientImpl::Live(), 0);
+    }
+
+    void OpenSample(int layout) {
+        Bar->settings.hierarchical = layout;
+        ASSERT_TRUE(ide.Projects().Open(kSample + "\\APP.IDE"));
+        Pump();
+    }
+    ide::IdeNode NodeNamed(const std::string& name) {
+        host::Project* project = ide.Projects().Current();
+        std::vector<ide::IdeNode> pending{project->Top()};
+        while (!pending.empty()) {
+            ide::IdeNode node = pending.back();
+            pending.pop_back();
+            if (project->Node(node)->name == name)
+                return node;
+            for (ide::IdeNode child : project->Node(node)->children)
+                pending.push_back(child);
+        }
+        return 0;
+    }
+    void Command(UINT id) {
+        SendMessageA(bar, WM_COMMAND, id, 0);
+        Pump(10);
+    }
+    std::vector<std::string> Runs() {
+        std::vector<std::string> runs;
+        for (const host::ToolRun& run : ide.Tools().Runs())
+            runs.push_back(run.tool + " " + run.fileName);
+        return runs;
+    }
+
+    MemoryRegistry registry;
+    MessageRecorder messages;
+    LaunchRecorder launches;
+    host::StandInIde ide;
+    IdeWindows windows;
+    AddonEnvironment environment;
+    HWND bar = nullptr;
+    HookSet* hooks = nullptr;
+    std::string startDirectory;
+};
+
+const char kLinearSample[] =
+    "Qelvo{run APP.EXE=300, run CONVERT.EXE=301}, "
+    "APP.EXE{app.rc=10004, VERSION.RC=10005, app.def=10006}, "
+    "Sources{main.cpp=10000, util.cpp=10003}, Drawing{shapes.cpp=10001, canvas.cpp=10002}, "
+    "MATHLIB.LIB{mathlib.cpp=10007}, CONVERT.EXE{convert.cpp=10008, VERSION.RC=10009}, "
+    "Headers{shapes.h=10010, canvas.h=10011, util.h=10012, app.rh=10013}, "
+    "DELIVERY{APP.EXE=10014, APP.HLP=10015}";
+
+const char kHierarchicalSample[] =
+    "Qelvo{run APP.EXE=300, run CONVERT.EXE=301}, "
+    "APP.EXE{Sources{main.cpp=10000, Drawing{shapes.cpp=10001, canvas.cpp=10002}, "
+    "util.cpp=10003}, app.rc=10004, VERSION.RC=10005, app.def=10006, "
+    "MATHLIB.LIB{mathlib.cpp=10007}}, CONVERT.EXE{convert.cpp=10008, VERSION.RC=10009}, "
+    "Headers{shapes.h=10010, canvas.h=10011, util.h=10012, app.rh=10013}, "
+    "DELIVERY{APP.EXE=10014, APP.HLP=10015}";
+
+} // namespace
+
+TEST_F(ProjectMenus, SampleProjectInBothLayouts) {
+    OpenSample(0);
+    EXPECT_EQ(Read(GetMenu(bar)), kLinearSample)
+        << "the root's popup held only containers and was removed; #Obsolete ended Sources";
+    Bar->settings.hierarchical = 1;
+    CurrentTopBarShell()->RebuildBar();
+    EXPECT_EQ(Read(GetMenu(bar)), kHierarchicalSample);
+    // A popup item's state carries its item count in the high byte.
+    HMENU menu = GetMenu(bar);
+    UINT state = GetMenuState(menu, 1, MF_BYPOSITION);
+    EXPECT_TRUE(state & MF_POPUP);
+    EXPECT_EQ(state >> 8, 5u) << "APP.EXE holds five items";
+    EXPECT_EQ(GetMenuItemID(menu, 1), static_cast<UINT>(-1));
+}
+
+TEST_F(ProjectMenus, ColumnBreaksInTheRealMenus) {
+    OpenSample(1);
+    host::Project* project = ide.Projects().Current();
+    ide::IdeNode pool = project->Add(project->Top(), "Many", "SourcePool");
+    for (int i = 1; i <= 21; ++i)
+        project->Add(pool, "f" + std::to_string(i) + ".cpp", ".cpp");
+    Bar->settings.menuSize = 10;
+    CurrentTopBarShell()->RebuildBar();
+    HMENU menu = GetMenu(bar);
+    int last = GetMenuItemCount(menu) - 1;
+    HMENU many = GetSubMenu(menu, last);
+    ASSERT_NE(many, nullptr);
+    ASSERT_EQ(GetMenuItemCount(many), 21);
+    for (UINT i = 0; i < 21; ++i)
+        EXPECT_EQ(GetMenuState(many, i, MF_BYPOSITION) & MF_MENUBARBREAK,
+                  i == 10 || i == 20 ? static_cast<UINT>(MF_MENUBARBREAK) : 0u)
+            << "item " << i + 1;
+}
+
+TEST_F(ProjectMenus, NodeItemBringsTheEditorShowingItForward) {
+    OpenSample(1);
+    HWND main = windows.AddChild("BCW5Editor", (kSample + "\\src\\main.cpp").c_str());
+    HWND util = windows.AddChild("BCW5Editor", (kSample + "\\src\\util.cpp:2 *").c_str());
+    ASSERT_EQ(GetWindow(windows.client, GW_CHILD), util);
+    Command(10000);
+    EXPECT_EQ(GetWindow(windows.client, GW_CHILD), main) << "on top of the MDI children";
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_EQ(GetActiveWindow(), windows.frame);
+    EXPECT_TRUE(Runs().empty()) << "no second view";
+
+    // Another view: with Shift held, or with the setting.
+    KeyEvent(VK_SHIFT, false);
+    Command(10003);
+    KeyEvent(VK_SHIFT, true);
+    EXPECT_EQ(GetWindow(windows.client, GW_CHILD), main) << "util.cpp was not raised";
+    Bar->settings.editOtherView = 1;
+    Command(10000);
+    std::vector<std::string> runs = Runs();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0], "EditText " + kSample + "\\src\\util.cpp");
+    EXPECT_EQ(runs[1], "EditText " + kSample + "\\src\\main.cpp");
+
+    // Alt or Ctrl alone belong to the quick node edits: nothing is opened here (with the
+    // setting still on, an opening would run the tool). The keys are set in the thread's key
+    // state: a real Alt released alone would open the frame's menu mode.
+    HeldKeys({VK_CONTROL}, [this] { Command(10000); });
+    HeldKeys({VK_MENU}, [this] { Command(10000); });
+    EXPECT_EQ(Runs().size(), 2u);
+    // Both together: the node's documentation text.
+    HeldKeys({VK_CONTROL, VK_MENU}, [this] { Command(10000); });
+    std::string upper = kSample + "\\SRC\\MAIN.CPP";
+    CharUpperA(&upper[0]);
+    ASSERT_EQ(Runs().size(), 3u);
+    EXPECT_EQ(Runs()[2], "EditText " + upper + ".txt");
+}
+
+TEST_F(ProjectMenus, RunItemStartsTheProgramWithTheFrameActive) {
+    OpenSample(0);
+    SetForegroundWindow(bar);
+    Command(300);
+    EXPECT_EQ(launches.programs, std::vector<std::string>{kSample + "\\bin\\APP.EXE"});
+    EXPECT_EQ(ide.Frame().StatusText(), "Running " + kSample + "\\bin\\APP.EXE");
+    EXPECT_EQ(GetActiveWindow(), windows.frame);
+    Command(302);
+    EXPECT_EQ(ide.Frame().StatusText(), "Internal error: not enough files");
+    EXPECT_EQ(launches.programs.size(), 1u);
+    // An executable without children is a file item, opened by the IDE's tool.
+    Command(10014);
+    EXPECT_EQ(Runs(), std::vector<std::string>{"RunExecutable " + kSample + "\\bin\\APP.EXE"});
+}
+
+TEST_F(ProjectMenus, RenameChangesOneCaptionInPlace) {
+    OpenSample(0);
+    HMENU menu = GetMenu(bar);
+    HMENU drawing = GetSubMenu(menu, 3);
+    ide::IdeNode node = NodeNamed("Drawing");
+    ASSERT_NE(node, 0u);
+    ASSERT_TRUE(ide.Projects().Rename(node, "Painting"));
+    Pump();
+    EXPECT_EQ(GetMenu(bar), menu) << "not rebuilt";
+    EXPECT_EQ(GetSubMenu(menu, 3), drawing) << "the same popup";
+    std::string expected = kLinearSample;
+    expected.replace(expected.find("Drawing{"), 7, "Painting");
+    EXPECT_EQ(Read(menu), expected);
+
+    Bar->settings.hierarchical = 1;
+    CurrentTopBarShell()->RebuildBar();
+    menu = GetMenu(bar);
+    ASSERT_TRUE(ide.Projects().Rename(node, "Drawing"));
+    Pump();
+    EXPECT_EQ(GetMenu(bar), menu);
+    EXPECT_EQ(Read(menu), kHierarchicalSample) << "the nested popup renamed back";
+}
+
+TEST_F(ProjectMenus, MenuHintsOfRunAndFileItems) {
+    OpenSample(0);
+    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(300, 0), reinterpret_cast<LPARAM>(GetMenu(bar)));
+    EXPECT_EQ(ide.Frame().StatusText(), "Run " + kSample + "\\bin\\APP.EXE : Draws shapes");
+    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(10003, 0), reinterpret_cast<LPARAM>(GetMenu(bar)));
+    EXPECT_EQ(ide.Frame().StatusText(), "Open " + kSample + "\\src\\util.cpp : Shared helpers");
+    SendMessageA(bar, WM_MENUSELECT, MAKEWPARAM(10099, 0), reinterpret_cast<LPARAM>(GetMenu(bar)));
+    EXPECT_EQ(ide.Frame().StatusText(), "Open a file in the project ...");
+}
+
+TEST_F(ProjectMenus, DocumentationTextOfTheLastEditor) {
+    OpenSample(0);
+    HWND editor = windows.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP:2 *");
+    RememberEditor(editor, 179);
+    ASSERT_STREQ(hooks->lastEditorTitle, "C:\\SRC\\MAIN.CPP");
+    Command(177);
+    EXPECT_EQ(Runs(), std::vector<std::string>{"EditText C:\\SRC\\MAIN.CPP.txt"});
+    HWND text = windows.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP.TXT");
+    windows.AddChild("BCW5Editor", "C:\\SRC\\OTHER.CPP");
+    Command(177);
+    EXPECT_EQ(GetWindow(windows.client, GW_CHILD), text);
+    EXPECT_EQ(Runs().size(), 1u);
+}
+
+TEST_F(ProjectMenus, OpenFileMessageThenGoToLine) {
+    HWND editor = windows.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP");
+    windows.AddChild("BCW5Editor", "C:\\SRC\\UTIL.CPP");
+    static const char path[] = "c:\\src\\main.cpp";
+    SendMessageA(bar, kOpenFileMessage, 42, reinterpret_cast<LPARAM>(path));
+    EXPECT_EQ(GetWindow(windows.client, GW_CHILD), editor);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, bar, kGoToLineMessage, kGoToLineMessage, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 42u);
+    EXPECT_EQ(msg.lParam, reinterpret_cast<LPARAM>(path));
+    // A file the editor cannot take: nothing to go to.
+    static const char none[] = "";
+    SendMessageA(bar, kOpenFileMessage, 7, reinterpret_cast<LPARAM>(none));
+    EXPECT_FALSE(PeekMessageA(&msg, bar, kGoToLineMessage, kGoToLineMessage, PM_REMOVE));
+    // No editor shows it: the IDE's tool opens it.
+    static const char other[] = "c:\\src\\new.cpp";
+    SendMessageA(bar, kOpenFileMessage, 3, reinterpret_cast<LPARAM>(other));
+    EXPECT_EQ(Runs(), std::vector<std::string>{"EditText c:\\src\\new.cpp"});
+    EXPECT_TRUE(PeekMessageA(&msg, bar, kGoToLineMessage, kGoToLineMessage, PM_REMOVE));
+}
