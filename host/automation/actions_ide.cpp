@@ -131,7 +131,7 @@ public:
     Progress Tick(ScriptEngine& e) override {
         if (!e.Idle()) return e.WaitFor("the IDE to be idle");
         std::string shown = StatusLineText(e.Frame().StatusLine());
-        if (shown != text_)
+        if (!TextMatches(text_, shown))
             return e.Fail("the status line shows " + Quoted(shown) + ", not " + Quoted(text_));
         return Progress::kDone;
     }
@@ -181,7 +181,7 @@ public:
                              '\0');
             SendMessageA(viewer, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&line[0]));
             line.resize(line.size() - 1);
-            if (line == text_) return Progress::kDone;
+            if (TextMatches(text_, line)) return Progress::kDone;
             lines.push_back(line);
         }
         if (lines.size() > 12) lines.resize(12);

@@ -77,7 +77,7 @@ std::string CaptionPoint(HWND editor, int button, POINT& at) {
     if (area != HTCAPTION)
         return "the point " + std::to_string(at.x) + "," + std::to_string(at.y) +
                " is not on the caption (hit test " + std::to_string(area) + ")";
-    if (!PointReaches(at, editor)) return "the caption is covered by another window there";
+    if (!PointReaches(at, editor)) return "the caption is covered there by " + WhatCovers(at);
     return std::string();
 }
 

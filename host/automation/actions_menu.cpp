@@ -72,8 +72,11 @@ public:
 
 private:
     Progress ClickAt(ScriptEngine& e, POINT at, HWND window, HMENU menu, int position) {
+        // A window over the item may go (the add-on puts its bar back on top at its next clock
+        // tick): the step waits for the item to show, as a person would.
         if (!PointReaches(at, window))
-            return e.Fail("the item " + Quoted(parts_[level_]) + " is covered by another window");
+            return e.WaitFor("the item " + Quoted(parts_[level_]) + " to show (covered by " +
+                             WhatCovers(at) + ")");
         HMENU below = GetSubMenu(menu, position);
         if (!below && level_ + 1 < parts_.size())
             return e.Fail("the item " + Quoted(parts_[level_]) + " opens no popup");

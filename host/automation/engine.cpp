@@ -152,6 +152,7 @@ void ScriptEngine::BeginStep() {
     const ScriptStep& step = steps_[current_];
     transcript_.push_back("[" + std::to_string(current_ + 1) + "] line " +
                           std::to_string(step.line) + ": " + step.source);
+    WriteTranscript(OutFile("transcript.txt"));
     stepStart_ = GetTickCount();
     statusSeen_ = ide_.Frame().StatusLog().size();
     waitingFor_ = "the IDE to be idle";
@@ -173,6 +174,8 @@ void ScriptEngine::EndStep(bool passed) {
         Note("ok (" + Seconds(took) + ")");
     else
         Note("FAILED after " + Seconds(took) + ": " + failure_);
+    // Kept up to date step by step, so that a session that hangs still shows where.
+    WriteTranscript(OutFile("transcript.txt"));
 }
 
 void ScriptEngine::Tick() {
@@ -219,8 +222,15 @@ void ScriptEngine::Finish() {
     hook_ = nullptr;
     if (playing == this) playing = nullptr;
     action_.reset();
-    // A failed step leaves no menu open behind it (what follows would play inside its loop).
-    if (!failure_.empty()) EndMenu();
+    // The script leaves no menu open behind it: what follows (the IDE closing, the caller's
+    // loop) would otherwise run inside the menu's loop, which only the user ends.
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &gui) &&
+        (gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE))) {
+        transcript_.push_back("A menu was left open: closed");
+        EndMenu();
+    }
     if (failure_.empty())
         transcript_.push_back("Passed: " + std::to_string(steps_.size()) + " steps");
     else if (failedLine_)

@@ -268,6 +268,28 @@ std::string MenuItemName(const std::string& text) {
     return Trim(name);
 }
 
+bool TextMatches(const std::string& pattern, const std::string& text) {
+    // Greedy with one point to come back to: the last '*' and where its text began.
+    size_t p = 0, t = 0, star = std::string::npos, from = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            from = t;
+        } else if (p < pattern.size() && pattern[p] == text[t]) {
+            ++p;
+            ++t;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            t = ++from;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
 bool ParseKeyCombination(const std::string& text, KeyCombination& combination) {
     combination = KeyCombination();
     std::vector<std::string> parts;

@@ -24,11 +24,11 @@ enum class StepKind {
     kMake,          // make [SHOT]: Project | Make all; SHOT is taken while its status window shows
     kAnswer,        // answer TITLE BUTTON [ID=TEXT...]: answer a dialog or message box (BUTTON
                     // its text or its number; TITLE * for the topmost one)
-    kExpectStatus,  // expect-status TEXT: the status line shows the text
+    kExpectStatus,  // expect-status TEXT: the status line shows the text ('*': any text)
     kExpectFile,    // expect-file PATH [TEXT]: the file exists (and holds the text)
     kExpectMenu,    // expect-menu ITEM...: the open popup's items, "-" for a separator
     kExpectBar,     // expect-bar ITEM...: the items of the add-on's bar
-    kExpectMessage, // expect-message TEXT: a line of the message window's shown group
+    kExpectMessage, // expect-message TEXT: a line of the message window's shown group ('*')
     kScreenshot,    // screenshot NAME [screen|frame|bar|popup|dialog|EDITOR]: a PNG
     kWait,          // wait MILLISECONDS
     kTimeout,       // timeout SECONDS: the time each following step may take
@@ -58,6 +58,10 @@ bool SplitMenuPath(const std::string& path, std::vector<std::string>& parts);
 // A menu item's text as a path names it: '&' markers and the tab with its hot key text left
 // out, blanks at both ends trimmed ("&Open...\tCtrl+O" is "Open...").
 std::string MenuItemName(const std::string& text);
+
+// Whether the text matches the pattern, in which '*' stands for any text (none included) and
+// every other character for itself.
+bool TextMatches(const std::string& pattern, const std::string& text);
 
 // A key combination: modifiers joined by '+' and one key.
 struct KeyCombination {

@@ -173,6 +173,11 @@ bool PointReaches(POINT at, HWND window) {
     return hit == window || (hit && IsChild(window, hit));
 }
 
+std::string WhatCovers(POINT at) {
+    HWND hit = WindowFromPoint(at);
+    return hit ? "a window of class " + Quoted(host::WindowClassName(hit)) : "no window";
+}
+
 POINT Center(const RECT& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }

@@ -49,6 +49,8 @@ bool TypeText(const std::string& text);
 // point, or a child of it for non-client parts).
 bool PointReaches(POINT at, HWND window);
 POINT Center(const RECT& r);
+// What lies at the point instead: "a window of class X" (for failures).
+std::string WhatCovers(POINT at);
 std::string Quoted(const std::string& text);
 std::string Joined(const std::vector<std::string>& items);
 

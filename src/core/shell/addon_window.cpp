@@ -4,11 +4,13 @@
 #include "core/globals.h"
 #include "core/services.h"
 #include "core/shell/command_routing.h"
+#include "core/shell/find_window.h"
 #include "core/shell/hooks.h"
 #include "core/shell/place_bar.h"
 #include "topbar/node_commands.h"
 #include "topbar/node_menus.h"
 #include "topbar/shell/topbar_shell_win32.h"
+#include "topbar/top_bar.h"
 
 #include <string>
 
@@ -23,6 +25,7 @@ namespace {
 
 unsigned clockTicks = 0;
 bool raisePending = false;
+bool topmostAtMenu = false; // the bar was in the topmost band when its menu loop began
 
 bool PopupActive() { return Hooks && Hooks->popupActive; }
 
@@ -57,6 +60,31 @@ void OnRaiseBar(HWND bar) {
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
     SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, flags);
+}
+
+bool IsTopmost(HWND bar) { return (GetWindowLongPtrA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// A raise still due is made at once too, before the menu's popup exists, so that the bar shows
+// over the IDE's frame with its menu open (the one at the next tick stays due: the frame may be
+// stacked only once its activation is through).
+void OnEnterMenuLoop(HWND bar) {
+    if (raisePending)
+        OnRaiseBar(bar);
+    topmostAtMenu = IsTopmost(bar);
+}
+
+// Restacking the bar while one of its menus is open (the raise at a clock tick) can leave it out
+// of the topmost band, under the IDE's frame, once the popup goes (Wine does): it goes back,
+// unless it was meant to leave the band meanwhile.
+void OnExitMenuLoop(HWND bar) {
+    if (!topmostAtMenu || IsTopmost(bar))
+        return;
+    HWND frame = FindFrame();
+    bool frameActive = frame && GetActiveWindow() == frame;
+    if (!(Bar && Bar->settings.alwaysOnTop) && !frameActive)
+        return;
+    SetWindowPos(bar, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    raisePending = true;
 }
 
 void OnInitMenu() {
@@ -105,6 +133,12 @@ LRESULT CALLBACK AddonWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_INITMENU:
         OnInitMenu();
+        break;
+    case WM_ENTERMENULOOP:
+        OnEnterMenuLoop(window);
+        break;
+    case WM_EXITMENULOOP:
+        OnExitMenuLoop(window);
         break;
     case WM_MENUSELECT:
         OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));

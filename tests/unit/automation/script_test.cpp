@@ -148,6 +148,22 @@ TEST(ScriptMenus, PathsAndItemNames) {
     EXPECT_EQ(MenuItemName("&"), "");
 }
 
+TEST(ScriptTexts, AStarStandsForAnyText) {
+    EXPECT_TRUE(TextMatches("Open *\\src\\util.cpp : Shared helpers",
+                            "Open C:\\APP\\src\\util.cpp : Shared helpers"));
+    EXPECT_FALSE(TextMatches("Open *\\src\\util.cpp", "Open C:\\APP\\src\\util.cpp : x"));
+    EXPECT_TRUE(TextMatches("*", ""));
+    EXPECT_TRUE(TextMatches("a*", "a"));
+    EXPECT_TRUE(TextMatches("*b*b", "abxbb"));
+    EXPECT_TRUE(TextMatches("a**c", "abc"));
+    EXPECT_FALSE(TextMatches("a*c", "abcd"));
+    EXPECT_TRUE(TextMatches(" ", " "));
+    EXPECT_FALSE(TextMatches(" ", ""));
+    EXPECT_FALSE(TextMatches("", " "));
+    EXPECT_TRUE(TextMatches("", ""));
+    EXPECT_FALSE(TextMatches("Compiling main.cpp", "Compiling main.cpp.bak"));
+}
+
 TEST(ScriptKeys, CombinationsGiveTheAddOnsKeyCode) {
     KeyCombination keys;
     ASSERT_TRUE(ParseKeyCombination("Ctrl+Shift+F3", keys));
