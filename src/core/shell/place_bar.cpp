@@ -54,10 +54,13 @@ void PlaceBar(int expand) {
         }
         return;
     }
-    if (Bar->fullHeight == 0)
+    if (Bar->fullHeight == 0) {
+        // Measuring leaves the bar at the height it was probed at: place it at what it measured.
         Bar->fullHeight = MeasureFullHeight(bar, p);
-    if (Bar->fullHeight != p.baseHeight)
         Place(bar, p, Bar->fullHeight);
+    } else if (Bar->fullHeight != p.baseHeight) {
+        Place(bar, p, Bar->fullHeight);
+    }
     Bar->expanded = true;
 }
 

@@ -385,6 +385,18 @@ TEST_F(Shell, TheFramesActivationMovesTheBarInAndOutOfTheTopmostBand) {
     Pump();
 }
 
+TEST_F(Shell, ABarOfOneRowStaysOneRowWhenItsMenuOpens) {
+    Bar->fullHeight = 0;
+    int base = GetSystemMetrics(SM_CYMENU) + 1;
+    SendMessageA(bar, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(bar)), 0);
+    RECT window, client;
+    GetWindowRect(bar, &window);
+    GetClientRect(bar, &client);
+    EXPECT_EQ(window.bottom - window.top, base) << "measured, then placed at what it measured";
+    EXPECT_EQ(client.bottom - client.top, 0) << "no client area shows";
+    EXPECT_EQ(Bar->fullHeight, base);
+}
+
 TEST_F(Shell, OpeningTheMenuExpandsTheBarAndACommandCollapsesIt) {
     HMENU menu = CreateMenu();
     for (int i = 0; i < 60; ++i) {
