@@ -3,7 +3,7 @@
 // their unsaved buffers.
 #pragma once
 
-#include "core/ide/ide_editor.h"
+#include "ide/ide_editor.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // line, whose every text is logged for tests.
 #pragma once
 
-#include "core/ide/ide_messages.h"
+#include "ide/ide_messages.h"
 #include "host_object.h"
 #include "host_string.h"
 

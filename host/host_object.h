@@ -5,7 +5,7 @@
 // readable, but they are never deleted through it.
 #pragma once
 
-#include "core/ide/ide_base.h"
+#include "ide/ide_base.h"
 
 namespace qelvo {
 namespace host {

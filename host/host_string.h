@@ -1,7 +1,7 @@
 // The stand-in IDE's HostString and the helpers its services use to take texts in and out.
 #pragma once
 
-#include "core/ide/ide_base.h"
+#include "ide/ide_base.h"
 
 #include <string>
 

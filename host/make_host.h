@@ -3,7 +3,7 @@
 #pragma once
 
 #include "client_list.h"
-#include "core/ide/ide_tools.h"
+#include "ide/ide_tools.h"
 #include "host_object.h"
 
 #include <functional>

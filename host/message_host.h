@@ -2,7 +2,7 @@
 // which the message window shows later and tests read now.
 #pragma once
 
-#include "core/ide/ide_messages.h"
+#include "ide/ide_messages.h"
 #include "host_object.h"
 
 #include <functional>

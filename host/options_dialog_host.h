@@ -3,7 +3,7 @@
 #pragma once
 
 #include "client_list.h"
-#include "core/ide/ide_options_dialog.h"
+#include "ide/ide_options_dialog.h"
 #include "host_object.h"
 
 namespace qelvo {

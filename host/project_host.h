@@ -3,7 +3,7 @@
 #pragma once
 
 #include "client_list.h"
-#include "core/ide/ide_project.h"
+#include "ide/ide_project.h"
 #include "host_object.h"
 #include "project_model.h"
 

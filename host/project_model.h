@@ -3,7 +3,7 @@
 // services and the project file sit on top of it.
 #pragma once
 
-#include "core/ide/ide_project.h"
+#include "ide/ide_project.h"
 
 #include <map>
 #include <string>

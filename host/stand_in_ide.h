@@ -3,7 +3,7 @@
 // BCW.EXE and the in-process tests build on one StandInIde.
 #pragma once
 
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 #include "file_reader.h"
 #include "frame_host.h"
 #include "make_host.h"

@@ -2,7 +2,7 @@
 // add-ons add, which run through their implementor. Every run is recorded for tests.
 #pragma once
 
-#include "core/ide/ide_tools.h"
+#include "ide/ide_tools.h"
 #include "host_object.h"
 
 #include <string>

@@ -1,9 +1,16 @@
 // Keyword completion: the "Completion" settings for now.
 #pragma once
 
-#include "core/feature_settings.h"
+#include "foundation/qstring.h"
 
 namespace qelvo {
+
+struct CompletionSettings {
+    int enabled, keyCode;
+    String textCode;
+    void Load();
+    void Save() const;
+};
 
 class KeywordCompletion {
 public:
@@ -14,5 +21,8 @@ public:
 
     CompletionSettings settings;
 };
+
+// The add-on's keyword completion; null while it does not exist.
+extern KeywordCompletion* Completion;
 
 } // namespace qelvo

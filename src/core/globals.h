@@ -1,21 +1,17 @@
-// The add-on's global objects. The start sequence creates them in a fixed order and the stop
-// sequence deletes them in another (addon.cpp); every other part reaches them here. A pointer
-// stays null while its object does not exist.
+// The add-on core's global objects. The start sequence creates them in a fixed order and the
+// stop sequence deletes them in another; every feature reaches them here (each feature's own
+// object is declared in the feature's header). A pointer stays null while its object does not
+// exist, which includes an object whose creation failed: every user checks.
 #pragma once
 
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 
 namespace qelvo {
 
 class StatusHolder;
 class OptionReader;
 class ToolTable;
-class GeneralAutomation;
 class MailService;
-class QuickFind;
-class EditorMenu;
-class TopBar;
-class KeywordCompletion;
 class ProjectTestA;
 
 struct AddonEnvironment {
@@ -28,11 +24,6 @@ extern AddonEnvironment* Environment;
 extern void* AddonWindow; // the bar, of class QADO
 extern ide::IdeServices* Services;
 
-extern QuickFind* QuickFinder;
-extern EditorMenu* EditorMenus;
-extern TopBar* Bar;
-extern KeywordCompletion* Completion;
-extern GeneralAutomation* Automation;
 extern StatusHolder* Status;
 extern ToolTable* Tools;
 extern OptionReader* Options;

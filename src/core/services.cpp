@@ -1,7 +1,6 @@
 #include "core/services.h"
 
 #include "core/globals.h"
-#include "foundation/settings.h"
 #include "platform/platform.h"
 
 #include <cstdio>
@@ -42,10 +41,6 @@ OptionReader::~OptionReader() {
     if (options_)
         options_->Release();
 }
-
-MailService::MailService() : control(ReadInt("Mail", "Control", 0)) {}
-
-MailService::~MailService() { WriteInt("Mail", "Control", control); }
 
 void ShowStatusText(const char* text) {
     if (Status)

@@ -1,9 +1,8 @@
 // Holders of the IDE's services that the add-on keeps for its lifetime, the status line, the
-// fatal internal assertion, and the small service objects of the core.
+// fatal internal assertion.
 #pragma once
 
-#include "core/feature_settings.h"
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 #include "foundation/tableau.h"
 
 namespace qelvo {
@@ -39,31 +38,6 @@ public:
 
 private:
     ide::OptionService* options_;
-};
-
-// General IDE automation; for now it keeps the "General" settings.
-class GeneralAutomation {
-public:
-    GeneralAutomation() { settings.Load(); }
-    ~GeneralAutomation() { settings.Save(); }
-    GeneralAutomation(const GeneralAutomation&) = delete;
-    GeneralAutomation& operator=(const GeneralAutomation&) = delete;
-
-    GeneralSettings settings;
-    int secondsSinceSave = 0; // the auto-save count, restarted when the IDE saves all
-};
-
-// Mail to the project's members: the recipients and the "Mail\Control" setting.
-class MailService {
-public:
-    MailService();
-    ~MailService();
-    MailService(const MailService&) = delete;
-    MailService& operator=(const MailService&) = delete;
-
-    Tableau<String> addresses;
-    Tableau<String> recipients;
-    int control;
 };
 
 } // namespace qelvo

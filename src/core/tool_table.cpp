@@ -1,7 +1,7 @@
 #include "core/tool_table.h"
 
 #include "platform/platform.h"
-#include "topbar/project_client.h"
+#include "core/project_session.h"
 
 #include <cstring>
 #include <string>

@@ -2,7 +2,7 @@
 // (little-endian); texts carry a one-character prefix ('+' or '~') and their terminator.
 #pragma once
 
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 #include "foundation/qstring.h"
 
 #include <cstdint>

@@ -1,9 +1,13 @@
 // The editors' caption buttons and their popups: the "Menus" settings for now.
 #pragma once
 
-#include "core/feature_settings.h"
-
 namespace qelvo {
+
+struct MenusSettings {
+    int enabled, sorted, size;
+    void Load();
+    void Save() const;
+};
 
 class EditorMenu {
 public:
@@ -18,5 +22,8 @@ public:
     void* window;
     bool newShell;
 };
+
+// The add-on's editor menu; null while it does not exist.
+extern EditorMenu* EditorMenus;
 
 } // namespace qelvo

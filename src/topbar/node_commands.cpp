@@ -5,7 +5,7 @@
 #include "foundation/text_utils.h"
 #include "platform/platform.h"
 #include "topbar/node_menus.h"
-#include "topbar/project_client.h"
+#include "core/project_session.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
 

@@ -3,7 +3,7 @@
 // text editor, run the program an executable node builds.
 #pragma once
 
-#include "core/ide/ide_project.h"
+#include "ide/ide_project.h"
 
 namespace qelvo {
 

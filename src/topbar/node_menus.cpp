@@ -1,8 +1,9 @@
 #include "topbar/node_menus.h"
 
+#include "core/command_ids.h"
 #include "core/globals.h"
+#include "core/project_session.h"
 #include "foundation/text_utils.h"
-#include "topbar/project_client.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
 
@@ -43,7 +44,7 @@ void NodeMenuBuilder::AddRunItem(ide::IdeNode node, const char* caption) {
     if (index < 0)
         return; // a hundred run items at most
     std::string text = std::string("run ") + caption;
-    plan_.AppendCommand(plan_.firstPopup, text.c_str(), kFirstRunCommand + index);
+    plan_.AppendCommand(plan_.firstPopup, text.c_str(), kCmdRunFirst + index);
 }
 
 void NodeMenuBuilder::AddFileItem(int& menu, int& placed, ide::IdeNode node, const char* caption,
@@ -52,7 +53,7 @@ void NodeMenuBuilder::AddFileItem(int& menu, int& placed, ide::IdeNode node, con
         return;
     if (menu < 0)
         menu = plan_.NewPopup();
-    plan_.AppendCommand(menu, caption, kFirstNodeCommand + counter,
+    plan_.AppendCommand(menu, caption, kCmdNodeFirst + counter,
                         StartsColumn(placed, menuSize_));
     lists_.nodes.Append(new EltNode(node, menu));
     ++placed;
@@ -294,7 +295,7 @@ void RenameNodeItem(ide::IdeNode node) {
         const EltNode* elt = NodeMenus.nodes.At(i);
         if (elt->node != node)
             continue;
-        int position = plan->PositionOfCommand(elt->menu, kFirstNodeCommand + i);
+        int position = plan->PositionOfCommand(elt->menu, kCmdNodeFirst + i);
         if (position >= 0) {
             PlannedItem& item = plan->Menu(elt->menu).items[static_cast<size_t>(position)];
             if (item.text.substr(0, kCaptionMax) != caption) {

@@ -3,17 +3,13 @@
 // lists that map the menus' commands back to nodes.
 #pragma once
 
-#include "core/ide/ide_project.h"
 #include "foundation/tableau.h"
+#include "ide/ide_project.h"
 #include "topbar/menu_plan.h"
 #include "topbar/node_tree.h"
 
 namespace qelvo {
 
-// First command of the file items (10000 + index in the node item list) and of the run items
-// (300 + index in the executable table).
-constexpr uint32_t kFirstNodeCommand = 10000;
-constexpr uint32_t kFirstRunCommand = 300;
 // File items beyond this many would leave the commands of the node range; they are not shown.
 constexpr int kMaxFileItems = 10000;
 

@@ -3,7 +3,7 @@
 // or not shown.
 #pragma once
 
-#include "core/ide/ide_project.h"
+#include "ide/ide_project.h"
 #include "foundation/qstring.h"
 
 namespace qelvo {

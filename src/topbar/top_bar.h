@@ -1,19 +1,30 @@
-// The bar across the top of the screen: its settings for now; its menus and commands come with
-// the project menus.
+// The bar across the top of the screen: its settings, its state, and what it does when the
+// project changes (the menus are rebuilt, a renamed node's item is renamed).
 #pragma once
 
-#include "core/feature_settings.h"
+#include "core/project_session.h"
 
 namespace qelvo {
 
-class TopBar {
+struct TopBarSettings {
+    int enabled, leftMargin, rightMargin, menuSize, hideWithBCW, editOtherView;
+    int hierarchical, hideWithView, alwaysOnTop;
+    void Load(bool newShell);
+    void Save() const;
+};
+
+class TopBar final : public ProjectListener {
 public:
-    TopBar(bool isNewShell, void* barWindow) : window(barWindow), newShell(isNewShell) {
-        settings.Load(isNewShell);
-    }
-    ~TopBar() { settings.Save(); }
+    // Reads the "TopBar" group and listens to the project session.
+    TopBar(bool isNewShell, void* barWindow);
+    // Stops listening and writes the group back.
+    ~TopBar();
     TopBar(const TopBar&) = delete;
     TopBar& operator=(const TopBar&) = delete;
+
+    void ProjectOpened() override;
+    void NodesChanged() override;
+    void NodeRenamed(ide::IdeNode node) override;
 
     TopBarSettings settings;
     void* window;
@@ -21,5 +32,8 @@ public:
     bool expanded = false; // placed with all the rows of its menu bar
     int fullHeight = 0;    // the expanded height; 0 until measured after each build
 };
+
+// The add-on's bar; null while it does not exist.
+extern TopBar* Bar;
 
 } // namespace qelvo

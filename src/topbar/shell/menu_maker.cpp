@@ -1,12 +1,12 @@
 #include "topbar/shell/menu_maker.h"
 
-#include "core/shell/handles.h"
+#include "win32/handles.h"
 
 namespace qelvo {
 
 HMENU MakeMenus(const MenuPlan& plan, std::vector<HMENU>& handles) {
     handles.assign(static_cast<size_t>(plan.Count()), nullptr);
-    UniqueMenu bar(plan.Menu(MenuPlan::kBar).isBar ? CreateMenu() : CreatePopupMenu());
+    win32::UniqueMenu bar(plan.Menu(MenuPlan::kBar).isBar ? CreateMenu() : CreatePopupMenu());
     if (!bar)
         return nullptr;
     handles[MenuPlan::kBar] = bar.get();
@@ -24,7 +24,7 @@ HMENU MakeMenus(const MenuPlan& plan, std::vector<HMENU>& handles) {
             } else if (!item.IsPopup()) {
                 AppendMenuA(menu, flags | MF_STRING, item.command, item.text.c_str());
             } else if (plan.Has(item.popup) && !handles[static_cast<size_t>(item.popup)]) {
-                UniqueMenu popup(CreatePopupMenu());
+                win32::UniqueMenu popup(CreatePopupMenu());
                 if (!popup)
                     continue;
                 UINT_PTR handle = reinterpret_cast<UINT_PTR>(popup.get());

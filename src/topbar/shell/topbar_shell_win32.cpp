@@ -6,6 +6,7 @@
 #include "topbar/shell/menu_maker.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
+#include "win32/handles.h"
 
 #include <vector>
 
@@ -56,16 +57,15 @@ public:
 
     void Show(const MenuPlan& next) {
         std::vector<HMENU> made;
-        HMENU menu = MakeMenus(next, made);
+        win32::UniqueMenu menu(MakeMenus(next, made));
         if (!menu)
             return;
-        HMENU old = GetMenu(bar);
-        if (!SetMenu(bar, menu)) {
-            DestroyMenu(menu); // not taken over
+        win32::UniqueMenu old(GetMenu(bar)); // no longer the bar's once the new one is set
+        if (!SetMenu(bar, menu.get())) {
+            old.release(); // still the bar's
             return;
         }
-        if (old)
-            DestroyMenu(old);
+        menu.release(); // the bar's now
         plan = next;
         handles.swap(made);
         shown = true;

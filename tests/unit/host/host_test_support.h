@@ -2,7 +2,7 @@
 // clients that record every notification, and reading a node's texts through the interfaces.
 #pragma once
 
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 #include "platform/platform.h"
 
 #include <string>

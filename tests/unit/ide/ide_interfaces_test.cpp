@@ -1,7 +1,7 @@
 // The IDE interfaces' slot numbers, IDs and the add-on's IUnknownImp helper. The slot of a
 // virtual operation is read from its member-function pointer as the Itanium C++ ABI (g++,
 // clang and mingw alike) lays it out: 1 + the byte offset of its entry in the table.
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 
 #include <gtest/gtest.h>
 

@@ -13,11 +13,8 @@ void MenusTest::SetUp() {
     startDirectory = platform::CurrentDirectory();
     liveInfos = host::LiveObjects(host::ObjectKind::NodeInfo);
     liveStrings = host::LiveObjects(host::ObjectKind::String);
-    Services = ide.Services();
-    Status = new StatusHolder(Services);
-    Tools = new ToolTable;
-    Bar = new TopBar(true, nullptr);
-    Projects = new ProjectTestA(Services);
+    parts.reset(new AddonParts(kPartTopBar | kPartStatus | kPartTools | kPartProjects,
+                               ide.Services()));
     previousShell_ = SetTopBarShell(&shell);
     NodeMenus.Clear();
 }
@@ -25,15 +22,7 @@ void MenusTest::SetUp() {
 void MenusTest::TearDown() {
     SetTopBarShell(previousShell_);
     NodeMenus.Clear();
-    delete Projects;
-    Projects = nullptr;
-    delete Bar;
-    Bar = nullptr;
-    delete Tools;
-    Tools = nullptr;
-    delete Status;
-    Status = nullptr;
-    Services = nullptr;
+    parts.reset();
     // The tool lookup made the project's directory current: leave it before it goes.
     platform::ChangeDirectory(startDirectory.c_str());
     EXPECT_EQ(ide.ServiceReferences(), 0u);

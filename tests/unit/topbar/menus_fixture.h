@@ -2,7 +2,9 @@
 // built node by node, a recording TopBarShell, and a plan written out as one line of text.
 #pragma once
 
+#include "addon_parts.h"
 #include "core/globals.h"
+#include "core/project_session.h"
 #include "core/services.h"
 #include "core/tool_table.h"
 #include "memory_registry.h"
@@ -12,12 +14,12 @@
 #include "temp_dir.h"
 #include "topbar/menu_plan.h"
 #include "topbar/node_menus.h"
-#include "topbar/project_client.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,7 @@ protected:
     int liveInfos = 0, liveStrings = 0;
 
 private:
+    std::unique_ptr<AddonParts> parts;
     TopBarShell* previousShell_ = nullptr;
 };
 

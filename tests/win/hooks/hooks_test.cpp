@@ -3,17 +3,20 @@
 // and the command routing.
 #include <windows.h>
 
+#include "addon/shell/addon_window.h"
+#include "addon/shell/command_routing.h"
+#include "addon/shell/hooks.h"
+#include "addon_parts.h"
+#include "automation/general_automation.h"
 #include "completion/keyword_completion.h"
 #include "core/globals.h"
 #include "core/services.h"
-#include "core/shell/addon_window.h"
-#include "core/shell/command_routing.h"
 #include "core/shell/find_window.h"
-#include "core/shell/hooks.h"
 #include "ide_windows.h"
 #include "memory_registry.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
+#include "navigation/shell/navigation_commands.h"
 #include "recorders.h"
 #include "stand_in_ide.h"
 #include "topbar/top_bar.h"
@@ -21,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -96,18 +100,13 @@ protected:
         commands.clear();
         forwardPopups = false;
         ReceivedMessages().clear();
-        environment.instance = GetModuleHandleA(nullptr);
-        environment.newShell = 1;
-        Environment = &environment;
         HINSTANCE instance = GetModuleHandleA(nullptr);
         RegisterAddonClass(instance);
         bar = CreateAddonWindow(instance, true);
-        AddonWindow = bar;
-        QuickFinder = new QuickFind(bar);
-        EditorMenus = new EditorMenu(bar, true);
-        Bar = new TopBar(true, bar);
-        Completion = new KeywordCompletion;
-        Automation = new GeneralAutomation;
+        parts.reset(new AddonParts(kPartQuickFind | kPartEditorMenu | kPartTopBar |
+                                       kPartCompletion | kPartAutomation,
+                                   nullptr, bar, true));
+        parts->environment.instance = instance;
         ShowWindow(bar, SW_SHOWNOACTIVATE);
         originalProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
@@ -121,25 +120,14 @@ protected:
         SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc));
         DestroyAddonWindow(bar);
         UnregisterAddonClass(GetModuleHandleA(nullptr));
-        AddonWindow = nullptr;
-        delete Automation;
-        delete Completion;
-        delete Bar;
-        delete EditorMenus;
-        delete QuickFinder;
-        Automation = nullptr;
-        Completion = nullptr;
-        Bar = nullptr;
-        EditorMenus = nullptr;
-        QuickFinder = nullptr;
-        Environment = nullptr;
+        parts.reset();
         Pump();
     }
 
     MemoryRegistry registry;
     MessageRecorder messages;
     IdeWindows ide;
-    AddonEnvironment environment;
+    std::unique_ptr<AddonParts> parts;
     HWND bar = nullptr;
     HookSet* hooks = nullptr;
 };
@@ -321,12 +309,15 @@ TEST_F(Shell, KeyCaptureSwallowsEveryKey) {
     // The capture window records what it is sent.
     static std::vector<std::pair<WPARAM, LPARAM>> captured;
     captured.clear();
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-        if (m == kCapturedKeyMessage)
-            captured.push_back({wp, lp});
-        return DefWindowProcA(w, m, wp, lp);
+    struct Probe {
+        static LRESULT CALLBACK Procedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+            if (m == kCapturedKeyMessage)
+                captured.push_back({wp, lp});
+            return DefWindowProcA(w, m, wp, lp);
+        }
     };
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Probe::Procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "CaptureProbe";
     RegisterClassA(&wc);
@@ -383,6 +374,14 @@ TEST_F(Shell, TheFramesActivationMovesTheBarInAndOutOfTheTopmostBand) {
     EXPECT_TRUE(IsTopmost(bar)) << "always on top";
     DestroyWindow(other);
     Pump();
+}
+
+TEST_F(Shell, TheBarNeverKeepsTheKeyboard) {
+    SetActiveWindow(bar);
+    Pump(20);
+    SendMessageA(bar, WM_ACTIVATE, WA_CLICKACTIVE, reinterpret_cast<LPARAM>(ide.frame));
+    Pump(20);
+    EXPECT_EQ(GetActiveWindow(), ide.frame) << "a click hands the activation back";
 }
 
 TEST_F(Shell, ABarOfOneRowStaysOneRowWhenItsMenuOpens) {

@@ -5,20 +5,22 @@
 
 #include "core/globals.h"
 #include "core/services.h"
-#include "core/shell/addon_window.h"
-#include "core/shell/hooks.h"
+#include "addon/shell/addon_window.h"
+#include "addon/shell/hooks.h"
+#include "addon_parts.h"
 #include "core/tool_table.h"
 #include "ide_windows.h"
 #include "memory_registry.h"
 #include "recorders.h"
 #include "stand_in_ide.h"
 #include "topbar/node_menus.h"
-#include "topbar/project_client.h"
+#include "core/project_session.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,38 +80,23 @@ class ProjectMenus : public ::testing::Test {
 protected:
     void SetUp() override {
         startDirectory = platform::CurrentDirectory();
-        environment.instance = GetModuleHandleA(nullptr);
-        Environment = &environment;
         HINSTANCE instance = GetModuleHandleA(nullptr);
         RegisterAddonClass(instance);
         bar = CreateAddonWindow(instance, true);
-        AddonWindow = bar;
         ShowWindow(bar, SW_SHOWNOACTIVATE);
-        Services = ide.Services();
-        Status = new StatusHolder(Services);
-        Tools = new ToolTable;
-        Bar = new TopBar(true, bar);
-        Projects = new ProjectTestA(Services);
+        parts.reset(new AddonParts(kPartTopBar | kPartStatus | kPartTools | kPartProjects,
+                                   ide.Services(), bar, true));
+        parts->environment.instance = instance;
         hooks = new HookSet(bar, instance);
         SetForegroundWindow(windows.frame);
         Pump(20);
     }
     void TearDown() override {
         delete hooks;
-        delete Projects;
-        delete Bar;
-        delete Tools;
-        delete Status;
-        Projects = nullptr;
-        Bar = nullptr;
-        Tools = nullptr;
-        Status = nullptr;
+        parts.reset();
         NodeMenus.Clear();
         DestroyAddonWindow(bar);
         UnregisterAddonClass(GetModuleHandleA(nullptr));
-        AddonWindow = nullptr;
-        Services = nullptr;
-        Environment = nullptr;
         SetCurrentDirectoryA(startDirectory.c_str());
         Pump();
         EXPECT_EQ(ide.ServiceReferences(), 0u);
@@ -150,7 +137,7 @@ protected:
     LaunchRecorder launches;
     host::StandInIde ide;
     IdeWindows windows;
-    AddonEnvironment environment;
+    std::unique_ptr<testing_support::AddonParts> parts;
     HWND bar = nullptr;
     HookSet* hooks = nullptr;
     std::string startDirectory;

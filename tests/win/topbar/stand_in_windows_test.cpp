@@ -5,18 +5,20 @@
 
 #include "core/globals.h"
 #include "core/services.h"
-#include "core/shell/addon_window.h"
+#include "addon/shell/addon_window.h"
+#include "addon_parts.h"
 #include "core/tool_table.h"
 #include "frame_window.h"
 #include "memory_registry.h"
 #include "recorders.h"
 #include "stand_in_ide.h"
 #include "topbar/node_menus.h"
-#include "topbar/project_client.h"
+#include "core/project_session.h"
 #include "topbar/top_bar.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,36 +49,21 @@ protected:
         startDirectory = platform::CurrentDirectory();
         ASSERT_TRUE(frame.Create(SW_SHOWNORMAL));
         SetForegroundWindow(frame.Window());
-        environment.instance = GetModuleHandleA(nullptr);
-        Environment = &environment;
         RegisterAddonClass(GetModuleHandleA(nullptr));
         bar = CreateAddonWindow(GetModuleHandleA(nullptr), true);
-        AddonWindow = bar;
-        Services = ide.Services();
-        Status = new StatusHolder(Services);
-        Tools = new ToolTable;
-        Bar = new TopBar(true, bar);
+        parts.reset(new AddonParts(kPartTopBar | kPartStatus | kPartTools | kPartProjects,
+                                   ide.Services(), bar, true));
+        parts->environment.instance = GetModuleHandleA(nullptr);
         Bar->settings.hierarchical = 1;
-        Projects = new ProjectTestA(Services);
         ASSERT_TRUE(ide.Projects().Open(kSample + "\\APP.IDE"));
         Pump();
     }
     void TearDown() override {
         ide.Projects().Close(false);
-        delete Projects;
-        delete Bar;
-        delete Tools;
-        delete Status;
-        Projects = nullptr;
-        Bar = nullptr;
-        Tools = nullptr;
-        Status = nullptr;
+        parts.reset();
         NodeMenus.Clear();
         DestroyAddonWindow(bar);
         UnregisterAddonClass(GetModuleHandleA(nullptr));
-        AddonWindow = nullptr;
-        Services = nullptr;
-        Environment = nullptr;
         SetCurrentDirectoryA(startDirectory.c_str());
         Pump();
     }
@@ -92,7 +79,7 @@ protected:
     LaunchRecorder launches;
     host::StandInIde ide;
     host::FrameWindow frame{ide};
-    AddonEnvironment environment;
+    std::unique_ptr<testing_support::AddonParts> parts;
     HWND bar = nullptr;
     std::string startDirectory;
 };

@@ -4,7 +4,7 @@
 // Everything it is told goes into a log, and the test drives the IDE's interfaces from inside
 // the DLL through the Probe... exports, so each call crosses the module boundary as the
 // add-on's do.
-#include "core/ide/ide_services.h"
+#include "ide/ide_services.h"
 
 #include <windows.h>
 

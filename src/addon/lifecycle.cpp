@@ -1,0 +1,134 @@
+#include "addon/lifecycle.h"
+
+#include "automation/general_automation.h"
+#include "completion/keyword_completion.h"
+#include "core/mail.h"
+#include "core/project_session.h"
+#include "core/services.h"
+#include "core/tool_table.h"
+#include "navigation/editor_menu.h"
+#include "navigation/quick_find.h"
+#include "topbar/top_bar.h"
+
+#include <new>
+#include <utility>
+
+namespace qelvo {
+
+bool (*FailPartCreation)(AddonPart part) = nullptr;
+
+namespace {
+
+bool started = false;
+bool oleInitialized = false;
+
+// A part is made without letting an exception out: a failed allocation, here or in the part's
+// own constructor, leaves its pointer null, which every user checks.
+template <class T, class... Args> void Create(T*& object, AddonPart part, Args&&... args) {
+    if (object) return;
+    if (FailPartCreation && FailPartCreation(part)) return;
+    try {
+        object = new T(std::forward<Args>(args)...);
+    } catch (...) {
+        object = nullptr;
+    }
+}
+
+template <class T> void Delete(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+} // namespace
+
+void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool newShell) {
+    // The service objects, in this order: quick find, (help), the editor menu, the top bar,
+    // keyword completion, general automation, (project delivery, the completion's editor
+    // access), the status holder, the tool table.
+    if (parts & kPartQuickFind) Create(QuickFinder, kPartQuickFind, window);
+    if (parts & kPartEditorMenu) Create(EditorMenus, kPartEditorMenu, window, newShell);
+    if (parts & kPartTopBar) Create(Bar, kPartTopBar, newShell, window);
+    if (parts & kPartCompletion) Create(Completion, kPartCompletion);
+    if (parts & kPartAutomation) Create(Automation, kPartAutomation);
+    if (parts & kPartStatus) Create(Status, kPartStatus, services);
+    if (parts & kPartTools) Create(Tools, kPartTools);
+    // The project session: both project clients registered, the per-project options bound to
+    // the ProjectService. (The options chapter and the recent lists come next.)
+    if (parts & kPartProjects) Create(Projects, kPartProjects, services);
+    // The option reader: without the OptionService the add-on cannot work.
+    if (parts & kPartOptions) Create(Options, kPartOptions, services);
+    // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
+    if (parts & kPartMail) Create(Mail, kPartMail);
+}
+
+void DeleteParts(unsigned parts) {
+    /* dialog code generator */
+    if (parts & kPartMail) Delete(Mail);
+    if (parts & kPartQuickFind) Delete(QuickFinder);
+    /* project delivery; (the hooks go here) help */
+    if (parts & kPartEditorMenu) Delete(EditorMenus);
+    if (parts & kPartTopBar) Delete(Bar);
+    if (parts & kPartCompletion) Delete(Completion);
+    /* the completion's editor access */
+    if (parts & kPartAutomation) Delete(Automation);
+    if (parts & kPartStatus) Delete(Status);
+    if (parts & kPartTools) Delete(Tools);
+    /* task list, groupware settings, HTML settings; (the bar is destroyed here) */
+    if (parts & kPartOptions) Delete(Options);
+    if (parts & kPartProjects) Delete(Projects);
+}
+
+bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
+    if (started || !services) return started;
+    // OLE is initialised here rather than at process attach, where OleInitialize would run
+    // under the loader lock. Without it the add-on does not start.
+    if (!shell.InitializeOle()) return false;
+    oleInitialized = true;
+    started = true;
+    static AddonEnvironment fallback;
+    if (!Environment) Environment = &fallback;
+
+    // 1. Keep the services object.
+    Services = services;
+    Services->AddRef();
+    // 2. Refresh the OS text and the new-shell flag.
+    shell.DescribeSystem(*Environment);
+    bool newShell = Environment->newShell != 0;
+    // 3-5. The window class, the start-up menu and the bar, not yet visible.
+    void* window = shell.CreateBar(newShell);
+    AddonWindow = window;
+    // 6. The service objects.
+    CreateParts(kPartQuickFind | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartAutomation |
+                    kPartStatus | kPartTools,
+                services, window, newShell);
+    // 7. Show the bar when the top bar is enabled.
+    if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
+    // 8. The hook object.
+    shell.CreateHooks(window);
+    // 9-13. The project session, the option reader, mail.
+    CreateParts(kPartProjects | kPartOptions | kPartMail, services, window, newShell);
+    return true;
+}
+
+void StopAddon(AddonShell& shell) {
+    if (!started) return;
+    /* 1. save the recent lists */
+    // 2. Delete the service objects, in this order; each writes its settings back.
+    DeleteParts(kPartMail | kPartQuickFind);
+    shell.DeleteHooks();
+    DeleteParts(kPartEditorMenu | kPartTopBar | kPartCompletion | kPartAutomation | kPartStatus |
+                kPartTools);
+    // 3. Destroy the bar.
+    shell.DestroyBar(AddonWindow);
+    AddonWindow = nullptr;
+    // 4. The option reader, then the project session (both clients unregistered).
+    DeleteParts(kPartOptions | kPartProjects);
+    // 5. Release the services object.
+    Services->Release();
+    Services = nullptr;
+    started = false;
+    if (oleInitialized) shell.UninitializeOle();
+    oleInitialized = false;
+}
+
+} // namespace qelvo

@@ -1,0 +1,87 @@
+#include "addon/shell/command_routing.h"
+
+#include "core/command_ids.h"
+#include "core/shell/find_window.h"
+#include "ide/ide_commands.h"
+#include "navigation/shell/navigation_commands.h"
+#include "topbar/shell/place_bar.h"
+#include "topbar/shell/topbar_commands.h"
+
+namespace qelvo {
+
+namespace {
+
+void OnEditorCreated(UINT, LPARAM) {
+    // The open-file check of the recent lists joins here.
+    ActivateFrame();
+}
+
+void OnOptionsDialog(UINT, LPARAM) {
+    HWND frame = FindFrame();
+    if (frame && IsWindowEnabled(frame)) PostMessageA(frame, WM_COMMAND, ide::kCmdOptions, 0);
+}
+
+} // namespace
+
+// In the order of the command plan. Owners not built yet keep a null handler: their commands
+// arrive, collapse the bar and do nothing else.
+const CommandRoute kCommandRoutes[] = {
+    {kCmdStartupItem, kCmdStartupItem, "start-up item of the bar: no action", nullptr},
+    {kCmdBarSeparator, kCmdBarSeparator, "separators of the bar: no action", nullptr},
+    {kCmdEditorCreated, kCmdEditorCreated,
+     "an editor was created: open-file check (recent lists), frame activation", OnEditorCreated},
+    {kCmdCompleteWord, kCmdCompleteWord,
+     "completion key: complete the word in the active editor (keyword completion)", nullptr},
+    {kCmdProjectWindow, kCmdProjectWindow,
+     "project window created or destroyed: rebuild the bar (project menus)", nullptr},
+    {kCmdPaintCaption, kCmdPaintCaption, "paint an editor's caption buttons (editor menu)",
+     nullptr},
+    {kCmdTaskList, kCmdTaskList, "task list window (task list)", nullptr},
+    {kCmdFlashIfTasks, kCmdFlash, "daily task flash (task list)", nullptr},
+    {kCmdMail, kCmdMail, "\"Mail...\": no action", nullptr},
+    {kCmdGroupwareGet, kCmdGroupwareGet, "groupware get dialog (groupware get)", nullptr},
+    {kCmdGroupwareSend, kCmdGroupwareSend, "groupware send dialog (groupware send)", nullptr},
+    {kCmdEditDocumentation, kCmdEditDocumentation,
+     "documentation text of the last right-clicked editor (project menus)", OnEditDocumentation},
+    {kCmdServerReport, kCmdServerReport, "\"Server report...\": no action", nullptr},
+    {kCmdFindResultsPopup, kCmdFindResultsPopup, "quick-find results popup (quick find)", nullptr},
+    {kCmdIncludesPopup, kCmdIncludesPopup, "include popup (editor menu)", nullptr},
+    {kCmdQuickFindPopup, kCmdQuickFindPopup, "quick-find popup, commands 190 to 193 (editor menu)",
+     OnQuickFindPopup},
+    {kCmdFunctionsPopup, kCmdFunctionsPopup, "functions popup (editor menu)", nullptr},
+    {kCmdFindFunction, kCmdCrossReference,
+     "find as function, method, class; cross reference (quick find)", nullptr},
+    {kCmdHtmlGenerate, kCmdHtmlRun, "generate and open the HTML documentation (HTML writer)",
+     nullptr},
+    {kCmdHelp, kCmdHelp, "the add-on's help (help)", nullptr},
+    {kCmdDocumentationPopup, kCmdDocumentationPopup,
+     "documentation popup: \"Edit Documentation\" (177) (editor menu)", OnDocumentationPopup},
+    {kCmdOptionsDialog, kCmdOptionsDialog,
+     "the IDE's options dialog: IDE command 13492 to the frame", OnOptionsDialog},
+    {kCmdRecentProjectFirst, kCmdRecentProjectLast, "switch to a recent project (recent lists)",
+     nullptr},
+    {kCmdRunFirst, kCmdRunLast, "run an executable node (project menus)", OnRunItem},
+    {kCmdRecentIncludeFirst, kCmdRecentIncludeLast, "open a recent include file (recent lists)",
+     nullptr},
+    {kCmdIncludeFirst, kCmdIncludeLast, "open an include of the editor menu (editor menu)",
+     nullptr},
+    {kCmdFindResultFirst, kCmdFindResultLast, "open a quick-find result (quick find)", nullptr},
+    {kCmdFunctionFirst, kCmdFunctionLast, "go to a function's line (editor menu)", nullptr},
+    {kCmdNodeFirst, kCmdNodeLast, "a project node: open, quick add or quick remove (project menus)",
+     OnNodeItem},
+    {0, 0, nullptr, nullptr},
+};
+
+const CommandRoute* FindRoute(UINT command) {
+    for (const CommandRoute* r = kCommandRoutes; r->first; ++r)
+        if (command >= r->first && command <= r->last) return r;
+    return nullptr;
+}
+
+void RouteCommand(UINT command, LPARAM lParam) {
+    if (command != kCmdPaintCaption) PlaceBar(0);
+    const CommandRoute* route = FindRoute(command);
+    if (route && route->handle) route->handle(command, lParam);
+}
+
+} // namespace qelvo
