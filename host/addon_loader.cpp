@@ -31,26 +31,26 @@ void Report(const std::string& text) {
 } // namespace
 
 int AddOnLoader::Startup() {
-    HKEY addOns = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAddOnsKey, 0, KEY_READ, &addOns) != ERROR_SUCCESS)
+    win32::UniqueKey addOns;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAddOnsKey, 0, KEY_READ, addOns.put()) != ERROR_SUCCESS)
         return 0;
     std::vector<std::string> names;
     char name[256];
     for (DWORD index = 0;; ++index) {
         DWORD length = sizeof name;
-        if (RegEnumKeyExA(addOns, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        if (RegEnumKeyExA(addOns.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
         names.push_back(name);
     }
     int started = 0;
     for (const std::string& keyName : names) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(addOns, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+        win32::UniqueKey key;
+        if (RegOpenKeyExA(addOns.get(), keyName.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+            continue;
         std::string enabled, path;
-        bool wanted = ReadText(key, "Enabled", enabled) && IsYes(enabled);
-        bool hasPath = ReadText(key, "Path", path) && !path.empty();
-        RegCloseKey(key);
+        bool wanted = ReadText(key.get(), "Enabled", enabled) && IsYes(enabled);
+        bool hasPath = ReadText(key.get(), "Path", path) && !path.empty();
         if (!wanted) continue;
         if (!hasPath) {
             Report("Add-on " + keyName + ": its registry key has no Path.");
@@ -58,25 +58,24 @@ int AddOnLoader::Startup() {
         }
         if (Load(keyName, path)) ++started;
     }
-    RegCloseKey(addOns);
     return started;
 }
 
 bool AddOnLoader::Load(const std::string& key, const std::string& path) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    win32::UniqueLibrary module(LoadLibraryA(path.c_str()));
     if (!module) {
         Report("Add-on " + key + ": " + path + " cannot be loaded.");
         return false;
     }
-    FARPROC found = GetProcAddress(module, ide::kAddOnEntryName);
+    FARPROC found = GetProcAddress(module.get(), ide::kAddOnEntryName);
     if (!found) {
-        FreeLibrary(module);
         Report("Add-on " + key + ": " + path + " has no " + ide::kAddOnEntryName + ".");
         return false;
     }
     ide::AddOnEntryFunction entry =
         reinterpret_cast<ide::AddOnEntryFunction>(reinterpret_cast<void (*)()>(found));
-    addOns_.push_back(LoadedAddOn{key, path, module, entry});
+    addOns_.push_back(LoadedAddOn{key, path, module.get(), entry});
+    modules_.push_back(std::move(module));
     entry(ide_.Services());
     return true;
 }
@@ -86,8 +85,9 @@ void AddOnLoader::Shutdown() {
     for (auto addOn = addOns_.rbegin(); addOn != addOns_.rend(); ++addOn)
         addOn->entry(nullptr);
     ide_.DropAddOnObjects();
-    for (auto addOn = addOns_.rbegin(); addOn != addOns_.rend(); ++addOn)
-        FreeLibrary(static_cast<HMODULE>(addOn->module));
+    // Unloaded in reverse order too.
+    while (!modules_.empty())
+        modules_.pop_back();
     addOns_.clear();
 }
 

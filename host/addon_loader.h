@@ -5,6 +5,7 @@
 #pragma once
 
 #include "stand_in_ide.h"
+#include "win32/handles.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ constexpr char kAddOnsKey[] = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns"
 struct LoadedAddOn {
     std::string key;  // the sub-key's name
     std::string path; // the DLL
-    void* module;     // its HMODULE
+    void* module;     // its HMODULE, owned by the loader
     ide::AddOnEntryFunction entry;
 };
 
@@ -43,6 +44,7 @@ private:
 
     StandInIde& ide_;
     std::vector<LoadedAddOn> addOns_;
+    std::vector<win32::UniqueLibrary> modules_; // in the order of addOns_
 };
 
 } // namespace host

@@ -29,21 +29,17 @@ ScriptEngine::ScriptEngine(host::FrameWindow& frame, host::StandInIde& ide, std:
                            EngineOptions options)
     : frame_(frame), ide_(ide), outDir_(std::move(outDir)), options_(options),
       stepTimeoutMs_(options.stepTimeoutMs) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = CallProc;
+    WNDCLASSEXA wc = {};
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kCallClass;
-    RegisterClassA(&wc); // a second registration fails harmlessly
-    callWindow_ = CreateWindowExA(0, kCallClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  wc.hInstance, nullptr);
-    SetWindowLongPtrA(callWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    win32::RegisterWindowClass(wc);
+    Create(0, kCallClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance);
 }
 
 ScriptEngine::~ScriptEngine() {
     if (timer_) KillTimer(nullptr, timer_);
-    if (hook_) UnhookWindowsHookEx(hook_);
     if (playing == this) playing = nullptr;
-    if (callWindow_) DestroyWindow(callWindow_);
+    // The hook goes with its owner; the window with the base, calling this engine no more.
 }
 
 bool ScriptEngine::Load(const std::string& text, const std::string& name) {
@@ -68,7 +64,7 @@ void ScriptEngine::Start(std::function<void()> finished) {
     }
     transcript_.push_back("Script " + name_ + " (" + std::to_string(steps_.size()) + " steps)");
     playing = this;
-    hook_ = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    hook_.reset(SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId()));
     timer_ = SetTimer(nullptr, 0, options_.tickMs, OnTimer);
     Acted();
     if (!steps_.empty()) BeginStep();
@@ -92,7 +88,7 @@ void ScriptEngine::Acted() {
 
 void ScriptEngine::Later(std::function<void()> call) {
     calls_.push_back(std::move(call));
-    PostMessageA(callWindow_, kRunCall, 0, 0);
+    PostMessageA(Handle(), kRunCall, 0, 0);
     Acted();
 }
 
@@ -131,17 +127,20 @@ LRESULT CALLBACK ScriptEngine::OnGetMessage(int code, WPARAM wParam, LPARAM lPar
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK ScriptEngine::CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kRunCall) {
-        auto* self = reinterpret_cast<ScriptEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self && !self->calls_.empty()) {
-            std::function<void()> call = std::move(self->calls_.front());
-            self->calls_.erase(self->calls_.begin());
-            call(); // may run a modal loop: the engine ticks on inside it
-        }
+LRESULT ScriptEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case kRunCall:
+        RunCall();
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
+}
+
+void ScriptEngine::RunCall() {
+    if (calls_.empty()) return;
+    std::function<void()> call = std::move(calls_.front());
+    calls_.erase(calls_.begin());
+    call(); // may run a modal loop: the engine ticks on inside it
 }
 
 bool ScriptEngine::PlayedByEngine(const ScriptStep& step) {
@@ -218,8 +217,7 @@ void ScriptEngine::Finish() {
     finished_ = true;
     if (timer_) KillTimer(nullptr, timer_);
     timer_ = 0;
-    if (hook_) UnhookWindowsHookEx(hook_);
-    hook_ = nullptr;
+    hook_.reset();
     if (playing == this) playing = nullptr;
     action_.reset();
     // The script leaves no menu open behind it: what follows (the IDE closing, the caller's

@@ -7,6 +7,8 @@
 #pragma once
 
 #include "script.h"
+#include "win32/handles.h"
+#include "win32/window.h"
 
 #include <windows.h>
 
@@ -44,7 +46,8 @@ public:
 // The action that plays the step (null for the steps the engine plays itself).
 std::unique_ptr<Action> MakeAction(const ScriptStep& step);
 
-class ScriptEngine {
+// Its window (message-only) runs the calls deferred with Later.
+class ScriptEngine : private win32::Window {
 public:
     // outDir: where screenshots go (engine form, '\' separators; relative to the current
     // directory when not absolute).
@@ -95,7 +98,8 @@ public:
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     static LRESULT CALLBACK OnGetMessage(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void RunCall();
     void Tick();
     void BeginStep();
     void EndStep(bool passed);
@@ -116,8 +120,7 @@ private:
     unsigned stepTimeoutMs_ = 0;
     size_t statusSeen_ = 0;
     std::vector<std::function<void()>> calls_;
-    HWND callWindow_ = nullptr;
-    HHOOK hook_ = nullptr;
+    win32::UniqueHook hook_;
     UINT_PTR timer_ = 0;
     DWORD lastActivity_ = 0;
     bool inTick_ = false;

@@ -165,13 +165,13 @@ void DeleteAddonKey() {
 }
 
 bool ReadRegistryValue(const char* name, DWORD& type, std::string& bytes) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAddonKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    win32::UniqueKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAddonKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return false;
     char data[1024];
     DWORD size = sizeof data;
-    LONG status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
+    LONG status =
+        RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     if (status != ERROR_SUCCESS) return false;
     bytes.assign(data, size);
     return true;
@@ -183,12 +183,8 @@ TestWindow::TestWindow(const char* className, const char* title) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc); // a second registration of the class fails harmlessly
-    window_ = CreateWindowA(className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                            wc.hInstance, nullptr);
-}
-
-TestWindow::~TestWindow() {
-    if (window_) DestroyWindow(window_);
+    window_.reset(CreateWindowA(className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr, wc.hInstance, nullptr));
 }
 
 } // namespace setup_driver

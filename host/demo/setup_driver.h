@@ -4,6 +4,8 @@
 // the installer's tests and by the demo's install_addon.
 #pragma once
 
+#include "win32/handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -82,13 +84,10 @@ bool ReadRegistryValue(const char* name, DWORD& type, std::string& bytes);
 class TestWindow {
 public:
     TestWindow(const char* className, const char* title);
-    ~TestWindow();
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    HWND get() const { return window_; }
+    HWND get() const { return window_.get(); }
 
 private:
-    HWND window_ = nullptr;
+    win32::UniqueWindow window_;
 };
 
 } // namespace setup_driver

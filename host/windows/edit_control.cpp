@@ -1,6 +1,7 @@
 #include "edit_control.h"
 
-#include "win_handles.h"
+#include "win32/gdi.h"
+#include "win32/window.h"
 #include "win_support.h"
 
 #include <vector>
@@ -42,7 +43,8 @@ int32_t CaretIndex(HWND edit) {
 } // namespace
 
 bool RegisterEditControlClass() {
-    return RegisterSuperclass("EDIT", kEditControlClass, EditControlProc, baseEditProc);
+    return win32::RegisterSuperclass(ModuleInstance(), "EDIT", kEditControlClass, EditControlProc,
+                                     baseEditProc);
 }
 
 HWND CreateEditControl(HWND parent) {
@@ -115,9 +117,9 @@ void ScrollEditLineIntoView(HWND edit, int32_t line) {
     RECT area = {};
     Send(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     int32_t visible = 1;
-    WindowDc dc(edit);
+    win32::WindowDc dc(edit);
     if (dc.get()) {
-        SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(Send(edit, WM_GETFONT)));
+        win32::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(Send(edit, WM_GETFONT)));
         TEXTMETRICA metrics = {};
         if (GetTextMetricsA(dc.get(), &metrics) && metrics.tmHeight > 0)
             visible = (area.bottom - area.top) / metrics.tmHeight;

@@ -66,11 +66,10 @@ HWND EditorHost::Open(const std::string& fileName, const RECT* place) {
         buffer = std::make_shared<EditorBuffer>();
         buffer->path = path;
     }
-    views_.push_back(
-        std::unique_ptr<EditorView>(new EditorView{this, buffer, nextId_++, nullptr, nullptr}));
+    views_.push_back(std::unique_ptr<EditorView>(new EditorView(this, buffer, nextId_++)));
     EditorView* view = views_.back().get();
     size_t count = ViewsOf(*buffer).size();
-    HWND window = CreateEditorWindow(mdiClient_, *view, EditorTitle(*buffer, count, count), place);
+    HWND window = view->Create(mdiClient_, EditorTitle(*buffer, count, count), place);
     if (!window) {
         // A window that failed during its creation has already said it is gone.
         auto left =

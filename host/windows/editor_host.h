@@ -9,6 +9,7 @@
 
 #include "file_reader.h"
 #include "host_object.h"
+#include "win32/window.h"
 
 #include <windows.h>
 
@@ -26,12 +27,27 @@ struct EditorBuffer {
     bool modified = false;
 };
 
-struct EditorView {
+// One view of a buffer: an editor window ("BCW5Editor") with its edit child. The host owns
+// the views; a view tells it when its window is gone (EditorHost::OnDestroyed deletes it).
+struct EditorView final : win32::Window {
+    EditorView(EditorHost* owner, std::shared_ptr<EditorBuffer> shown, ide::IdeView number)
+        : host(owner), buffer(std::move(shown)), id(number) {}
+    // A new editor window in the MDI client (place: its rectangle there, or null); null when
+    // it could not be made.
+    HWND Create(HWND mdiClient, const std::string& title, const RECT* place);
+
     EditorHost* host;
     std::shared_ptr<EditorBuffer> buffer;
     ide::IdeView id;
-    HWND window; // "BCW5Editor"
-    HWND edit;   // its "EditWindClass" child
+    HWND window = nullptr; // "BCW5Editor"
+    HWND edit = nullptr;   // its "EditWindClass" child
+
+private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+    bool OnCreate();
+    void OnCommand(int code, HWND control);
 };
 
 class EditorHost final : public ServiceObject<ide::EditorService>, public EditorTextSource {
@@ -117,9 +133,6 @@ private:
 // The editor window class ("BCW5Editor") and its edit child's class; false when they could not
 // be registered.
 bool RegisterEditorClasses();
-// A new editor window in the MDI client for the view (which learns its window and edit).
-HWND CreateEditorWindow(HWND mdiClient, EditorView& view, const std::string& title,
-                        const RECT* place);
 // The title of view n (from 1) of count views of the buffer.
 std::string EditorTitle(const EditorBuffer& buffer, size_t n, size_t count);
 

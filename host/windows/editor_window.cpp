@@ -6,52 +6,52 @@
 namespace qelvo {
 namespace host {
 
-namespace {
-void OnSize(EditorView& view, int width, int height) {
-    if (view.edit) MoveWindow(view.edit, 0, 0, width, height, TRUE);
-}
-
-void OnCommand(EditorView& view, int code, HWND control) {
-    if (control == view.edit && code == EN_CHANGE) view.host->OnEdited(view);
-}
-
-LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    EditorView* view = WindowObject<EditorView>(window, message, lParam);
-    if (!view) return DefMDIChildProcA(window, message, wParam, lParam);
-    switch (message) {
-    case WM_CREATE:
-        view->window = window;
-        view->edit = CreateEditControl(window);
-        return view->edit ? 0 : -1;
-    case WM_SIZE:
-        OnSize(*view, LOWORD(lParam), HIWORD(lParam));
-        break; // the MDI child's own handling follows
-    case WM_SETFOCUS:
-        if (view->edit) SetFocus(view->edit);
-        return 0;
-    case WM_COMMAND:
-        OnCommand(*view, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case WM_CLOSE:
-        if (!view->host->MayClose(*view)) return 0;
-        break;
-    case WM_NCDESTROY:
-        ForgetWindowObject(window);
-        view->host->OnDestroyed(*view);
-        break;
-    }
-    return DefMDIChildProcA(window, message, wParam, lParam);
-}
-} // namespace
-
 bool RegisterEditorClasses() {
     return RegisterEditControlClass() &&
-           RegisterOwnClass(kEditorClass, EditorWindowProc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
+           RegisterOwnClass(kEditorClass, nullptr, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
 }
 
-HWND CreateEditorWindow(HWND mdiClient, EditorView& view, const std::string& title,
-                        const RECT* place) {
-    return CreateMdiChild(mdiClient, kEditorClass, title, place, &view);
+HWND EditorView::Create(HWND mdiClient, const std::string& title, const RECT* place) {
+    return CreateMdiChild(mdiClient, kEditorClass, title.c_str(), place, ModuleInstance());
+}
+
+LRESULT EditorView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
+    case WM_SIZE:
+        if (edit) MoveWindow(edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        break; // the MDI child's own handling follows
+    case WM_SETFOCUS:
+        if (edit) SetFocus(edit);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_CLOSE:
+        if (!host->MayClose(*this)) return 0;
+        break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT EditorView::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcA(Handle(), message, wParam, lParam);
+}
+
+bool EditorView::OnCreate() {
+    window = Handle();
+    edit = CreateEditControl(window);
+    return edit != nullptr;
+}
+
+void EditorView::OnCommand(int code, HWND control) {
+    if (control == edit && code == EN_CHANGE) host->OnEdited(*this);
+}
+
+// The host lets go of the view: the last thing this object does.
+void EditorView::OnDestroyed() {
+    host->OnDestroyed(*this);
 }
 
 std::string EditorTitle(const EditorBuffer& buffer, size_t n, size_t count) {

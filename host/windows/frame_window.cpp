@@ -3,7 +3,7 @@
 #include "options_dialog.h"
 #include "platform/platform.h"
 #include "viewer_window.h"
-#include "win_handles.h"
+#include "win32/handles.h"
 #include "win_support.h"
 
 #include <commctrl.h>
@@ -19,7 +19,7 @@ namespace {
 enum { kToolMenuAt = 2, kWindowMenuAt = 4 };
 
 HMENU BuildMenuBar() {
-    UniqueMenu bar(CreateMenu());
+    win32::UniqueMenu bar(CreateMenu());
     struct Item {
         int id; // 0: separator
         const char* text;
@@ -50,7 +50,7 @@ HMENU BuildMenuBar() {
           {kCmdShowMessages, "&Message"}}},
     };
     for (const auto& popup : popups) {
-        UniqueMenu menu(CreatePopupMenu());
+        win32::UniqueMenu menu(CreatePopupMenu());
         for (const Item& item : popup.items)
             AppendMenuA(menu.get(), item.id ? MF_STRING : MF_SEPARATOR,
                         static_cast<UINT_PTR>(item.id), item.text);
@@ -72,7 +72,7 @@ std::string FrameCaption(const std::string& projectPath) {
 FrameWindow::FrameWindow(StandInIde& ide)
     : ide_(ide), projectWindow_(ide.Projects()), messageWindow_(ide.Messages()), make_(ide) {
     InitCommonControlClasses();
-    RegisterOwnClass(kFrameClass, Proc, CS_HREDRAW | CS_VREDRAW, COLOR_APPWORKSPACE);
+    RegisterOwnClass(kFrameClass, nullptr, CS_HREDRAW | CS_VREDRAW, COLOR_APPWORKSPACE);
     ide_.SetEditorService(&editors_);
     ide_.SetEditorTextSource(&editors_);
     ide_.Tools().SetWindows(this);
@@ -82,7 +82,8 @@ FrameWindow::FrameWindow(StandInIde& ide)
 }
 
 FrameWindow::~FrameWindow() {
-    if (window_) DestroyWindow(window_);
+    // Destroyed here, not by the base: WM_DESTROY still needs this frame.
+    if (Handle()) DestroyWindow(Handle());
     ide_.Frame().SetStatusListener(nullptr);
     ide_.Messages().SetChangeListener(nullptr);
     ide_.Projects().SetChangeListener(nullptr);
@@ -92,16 +93,16 @@ FrameWindow::~FrameWindow() {
 }
 
 bool FrameWindow::Create(int showCommand) {
-    if (window_) return true;
-    UniqueMenu menu(BuildMenuBar());
+    if (Handle()) return true;
+    win32::UniqueMenu menu(BuildMenuBar());
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     if (width > 1024) width = 1024;
     if (height > 768) height = 768;
     const Project* project = ide_.Projects().Current();
     std::string caption = FrameCaption(project ? project->Path() : std::string());
-    HWND window =
-        CreateWindowExA(0, kFrameClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                        0, width, height, nullptr, menu.get(), ModuleInstance(), this);
+    HWND window = win32::Window::Create(0, kFrameClass, caption.c_str(),
+                                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height,
+                                        nullptr, menu.get(), ModuleInstance());
     if (!window) return false;
     menu.release(); // the frame owns it now
     ide_.Frame().SetFrameWindow(window);
@@ -110,9 +111,9 @@ bool FrameWindow::Create(int showCommand) {
     return true;
 }
 
-bool FrameWindow::OnCreate(HWND window, HMENU windowMenu) {
-    window_ = window;
-    CLIENTCREATESTRUCT client = {windowMenu, kFirstMdiChildId};
+bool FrameWindow::OnCreate() {
+    HWND window = Handle();
+    CLIENTCREATESTRUCT client = {GetSubMenu(GetMenu(window), kWindowMenuAt), kFirstMdiChildId};
     mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                  WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
                                  0, 0, 0, 0, window, nullptr, ModuleInstance(), &client);
@@ -160,17 +161,17 @@ HWND FrameWindow::ShowMessageWindow() {
 }
 
 int FrameWindow::RunMake() {
-    int result = make_.Run(window_);
+    int result = make_.Run(Handle());
     // A close asked for during the Make comes now.
-    if (closeAfterMake_ && !make_.Running() && window_) {
+    if (closeAfterMake_ && !make_.Running() && Handle()) {
         closeAfterMake_ = false;
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
     }
     return result;
 }
 
 void FrameWindow::SaveAll() {
-    if (window_) PostMessageA(window_, WM_COMMAND, kCmdSaveAll, 0);
+    if (Handle()) PostMessageA(Handle(), WM_COMMAND, kCmdSaveAll, 0);
 }
 
 bool FrameWindow::OpenToolWindow(const std::string& tool, const std::string& fileName) {
@@ -185,7 +186,7 @@ bool FrameWindow::OnCommand(int id) {
         if (int failed = editors_.SaveAll()) {
             std::string text = "Cannot save " + std::to_string(failed) + " file(s)";
             platform::ShowMessage(text.c_str(), kHostTitle, platform::kMbOk | platform::kMbIconStop,
-                                  window_);
+                                  Handle());
         }
         return true;
     case kCmdShowProject:
@@ -195,7 +196,7 @@ bool FrameWindow::OnCommand(int id) {
         ShowMessageWindow();
         return true;
     case kCmdOptions:
-        ShowOptionsDialog(window_, ide_.OptionsDialog());
+        ShowOptionsDialog(Handle(), ide_.OptionsDialog());
         return true;
     case kCmdOpenFile: {
         std::string file = AskFileName("Files (*.*)\0*.*\0");
@@ -206,7 +207,7 @@ bool FrameWindow::OnCommand(int id) {
         SaveActiveEditor();
         return true;
     case kCmdExit:
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
         return true;
     case kCmdOpenProject: {
         std::string file = AskFileName("Projects (*.ide)\0*.ide\0");
@@ -243,7 +244,7 @@ void FrameWindow::OnClose() {
     }
     if (!editors_.MayCloseAll()) return;
     if (closing_ && !closing_()) return;
-    DestroyWindow(window_);
+    DestroyWindow(Handle());
 }
 
 void FrameWindow::FillToolMenu(HMENU menu) {
@@ -258,8 +259,8 @@ void FrameWindow::FillToolMenu(HMENU menu) {
 
 void FrameWindow::OnProjectChanged() {
     const Project* project = ide_.Projects().Current();
-    if (window_)
-        SetWindowTextA(window_, FrameCaption(project ? project->Path() : std::string()).c_str());
+    if (Handle())
+        SetWindowTextA(Handle(), FrameCaption(project ? project->Path() : std::string()).c_str());
     projectWindow_.Refresh();
 }
 
@@ -274,14 +275,14 @@ void FrameWindow::SaveActiveEditor() {
     if (!view || editors_.Save(*view->buffer)) return;
     std::string text = "Cannot write " + view->buffer->path;
     platform::ShowMessage(text.c_str(), kHostTitle, platform::kMbOk | platform::kMbIconStop,
-                          window_);
+                          Handle());
 }
 
 std::string FrameWindow::AskFileName(const char* filter) {
     char file[MAX_PATH] = {0};
     OPENFILENAMEA open = {};
     open.lStructSize = sizeof open;
-    open.hwndOwner = window_;
+    open.hwndOwner = Handle();
     open.lpstrFilter = filter;
     open.lpstrFile = file;
     open.nMaxFile = sizeof file;
@@ -306,37 +307,45 @@ RECT FrameWindow::Place(const char* windowClass) const {
     return RECT{projectWidth + step, step, projectWidth + step + editorWidth, step + editorHeight};
 }
 
-LRESULT CALLBACK FrameWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    FrameWindow* self = WindowObject<FrameWindow>(window, message, lParam);
-    HWND client = self ? self->mdiClient_ : nullptr;
-    if (!self) return DefFrameProcA(window, client, message, wParam, lParam);
+void FrameWindow::OnInitMenuPopup(HMENU menu) {
+    if (menu == GetSubMenu(GetMenu(Handle()), kToolMenuAt)) FillToolMenu(menu);
+}
+
+void FrameWindow::OnDestroy() {
+    ide_.Frame().SetFrameWindow(nullptr);
+    if (quitOnDestroy_) PostQuitMessage(0);
+}
+
+void FrameWindow::OnDestroyed() {
+    editors_.SetMdiClient(nullptr);
+    mdiClient_ = statusLine_ = nullptr;
+}
+
+LRESULT FrameWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return self->OnCreate(window, GetSubMenu(GetMenu(window), kWindowMenuAt)) ? 0 : -1;
+        return OnCreate() ? 0 : -1;
     case WM_SIZE:
-        self->OnSize(LOWORD(lParam), HIWORD(lParam));
+        OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_COMMAND:
-        if (self->OnCommand(LOWORD(wParam))) return 0;
+        if (OnCommand(LOWORD(wParam))) return 0;
         break;
     case WM_INITMENUPOPUP:
-        if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(window), kToolMenuAt))
-            self->FillToolMenu(reinterpret_cast<HMENU>(wParam));
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
         break;
     case WM_CLOSE:
-        self->OnClose();
+        OnClose();
         return 0;
     case WM_DESTROY:
-        self->ide_.Frame().SetFrameWindow(nullptr);
-        if (self->quitOnDestroy_) PostQuitMessage(0);
-        break;
-    case WM_NCDESTROY:
-        ForgetWindowObject(window);
-        self->editors_.SetMdiClient(nullptr);
-        self->window_ = self->mdiClient_ = self->statusLine_ = nullptr;
+        OnDestroy();
         break;
     }
-    return DefFrameProcA(window, client, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT FrameWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(Handle(), mdiClient_, message, wParam, lParam);
 }
 
 } // namespace host

@@ -10,6 +10,7 @@
 #include "message_window.h"
 #include "project_window.h"
 #include "stand_in_ide.h"
+#include "win32/window.h"
 
 #include <windows.h>
 
@@ -35,7 +36,7 @@ enum : int {
     kFirstMdiChildId = 0x7F00,
 };
 
-class FrameWindow final : public ToolWindows {
+class FrameWindow final : public ToolWindows, private win32::Window {
 public:
     // Plugs the editors and the tool windows into the IDE (before any add-on starts, so that
     // add-ons find the EditorService); the windows come with Create.
@@ -46,7 +47,7 @@ public:
     FrameWindow& operator=(const FrameWindow&) = delete;
 
     bool Create(int showCommand = SW_SHOWNORMAL);
-    HWND Window() const { return window_; }
+    HWND Window() const { return Handle(); }
     HWND MdiClient() const { return mdiClient_; }
     HWND StatusLine() const { return statusLine_; }
     EditorHost& Editors() { return editors_; }
@@ -76,11 +77,15 @@ public:
     bool OpenToolWindow(const std::string& tool, const std::string& fileName) override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool OnCreate(HWND window, HMENU windowMenu);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+    bool OnCreate();
     void OnSize(int width, int height);
     bool OnCommand(int id);
+    void OnInitMenuPopup(HMENU menu);
     void OnClose();
+    void OnDestroy();
     void FillToolMenu(HMENU menu);
     void OnProjectChanged();
     void ShowStatus(const std::string& text);
@@ -94,7 +99,6 @@ private:
     ProjectWindow projectWindow_;
     MessageWindow messageWindow_;
     MakeRunner make_;
-    HWND window_ = nullptr;
     HWND mdiClient_ = nullptr;
     HWND statusLine_ = nullptr;
     std::function<bool()> closing_;

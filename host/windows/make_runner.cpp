@@ -52,18 +52,13 @@ HWND CreateStatusWindow(HWND frame, const std::string& projectName) {
 }
 } // namespace
 
-MakeRunner::~MakeRunner() {
-    if (status_) DestroyWindow(status_);
-}
-
 int MakeRunner::Run(HWND frame) {
     if (running_) return ide::kToolNotHandled;
     running_ = true;
     const Project* project = ide_.Projects().Current();
-    status_ = CreateStatusWindow(frame, project ? FileNamePart(project->Path()) : "(none)");
+    status_.reset(CreateStatusWindow(frame, project ? FileNamePart(project->Path()) : "(none)"));
     int result = ide_.Make().Run([this] { return Build(); });
-    if (status_) DestroyWindow(status_);
-    status_ = nullptr;
+    status_.reset();
     running_ = false;
     return result;
 }
@@ -93,9 +88,9 @@ int MakeRunner::Build() {
 }
 
 void MakeRunner::SetLine(int id, const std::string& text) {
-    if (!status_ || !IsWindow(status_)) return;
-    SetDlgItemTextA(status_, id, text.c_str());
-    UpdateWindow(status_);
+    if (!status_ || !IsWindow(status_.get())) return;
+    SetDlgItemTextA(status_.get(), id, text.c_str());
+    UpdateWindow(status_.get());
 }
 
 } // namespace host

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "stand_in_ide.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 
@@ -17,7 +18,6 @@ namespace host {
 class MakeRunner {
 public:
     explicit MakeRunner(StandInIde& ide) : ide_(ide) {}
-    ~MakeRunner();
     MakeRunner(const MakeRunner&) = delete;
     MakeRunner& operator=(const MakeRunner&) = delete;
 
@@ -25,7 +25,7 @@ public:
     // result), or kToolNotHandled while a Make is running already.
     int Run(HWND frame);
     bool Running() const { return running_; }
-    HWND StatusWindow() const { return status_; }
+    HWND StatusWindow() const { return status_.get(); }
     // Pause after each compiled file, so that a person can watch (0: none).
     void SetStepDelay(unsigned milliseconds) { stepDelay_ = milliseconds; }
 
@@ -34,7 +34,7 @@ private:
     void SetLine(int id, const std::string& text);
 
     StandInIde& ide_;
-    HWND status_ = nullptr;
+    win32::UniqueWindow status_;
     bool running_ = false;
     unsigned stepDelay_ = 0;
 };

@@ -13,33 +13,48 @@ namespace {
 WNDPROC baseTabProc = nullptr;
 WNDPROC baseListProc = nullptr;
 
+// The tab control does the work; the class carries the IDE's name.
+LRESULT CALLBACK NoteTabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(baseTabProc, window, message, wParam, lParam);
+}
+
+// A list box under the IDE's name; the command that empties the shown group goes to the pane,
+// whose object knows the group.
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == kCmdClearMessages)
+        return SendMessageA(GetParent(window), message, wParam, lParam);
+    return CallWindowProcA(baseListProc, window, message, wParam, lParam);
+}
+
 // Height of the tab strip at the bottom of the pane.
 constexpr int kTabStripHeight = 24;
 } // namespace
 
 MessageWindow::MessageWindow(MessageHost& messages) : messages_(messages) {
     InitCommonControlClasses();
-    RegisterOwnClass(kMessageClass, WindowProc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
-    RegisterOwnClass(kMessagePaneClass, PaneProc, 0, COLOR_BTNFACE);
-    RegisterSuperclass(WC_TABCONTROLA, kNoteTabClass, NoteTabProc, baseTabProc);
-    RegisterSuperclass("LISTBOX", kMessageViewerClass, ViewerProc, baseListProc);
+    RegisterOwnClass(kMessageClass, nullptr, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
+    RegisterOwnClass(kMessagePaneClass, nullptr, 0, COLOR_BTNFACE);
+    win32::RegisterSuperclass(ModuleInstance(), WC_TABCONTROLA, kNoteTabClass, NoteTabProc,
+                              baseTabProc);
+    win32::RegisterSuperclass(ModuleInstance(), "LISTBOX", kMessageViewerClass, ViewerProc,
+                              baseListProc);
 }
 
 MessageWindow::~MessageWindow() {
-    if (window_) DestroyWindow(window_);
+    // Here, while DefMDIChildProc still answers for the window.
+    if (Handle()) DestroyWindow(Handle());
 }
 
 HWND MessageWindow::Show(HWND mdiClient, const RECT* place) {
-    if (window_) {
-        BringForward(mdiClient, window_);
-        return window_;
+    if (Handle()) {
+        BringForward(mdiClient, Handle());
+        return Handle();
     }
-    CreateMdiChild(mdiClient, kMessageClass, "Message", place, this);
-    return window_;
+    return CreateMdiChild(mdiClient, kMessageClass, "Message", place, ModuleInstance());
 }
 
 void MessageWindow::Refresh() {
-    if (!window_) return;
+    if (!Handle()) return;
     FillViewer(FillTabs());
 }
 
@@ -50,17 +65,15 @@ std::string MessageWindow::LineOf(const HostMessage& message, size_t depth) {
     return line + message.text;
 }
 
-bool MessageWindow::CreatePane(HWND window) {
-    window_ = window;
-    pane_ = CreateWindowExA(0, kMessagePaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                            0, 0, window, reinterpret_cast<HMENU>(1), ModuleInstance(), this);
-    if (!pane_) return false;
+bool MessageWindow::OnCreate() {
+    HWND pane = pane_.Create(Handle());
+    if (!pane) return false;
     noteTab_ = CreateWindowExA(0, kNoteTabClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                               0, 0, pane_, reinterpret_cast<HMENU>(2), ModuleInstance(), nullptr);
+                               0, 0, pane, reinterpret_cast<HMENU>(2), ModuleInstance(), nullptr);
     viewer_ = CreateWindowExA(
         WS_EX_CLIENTEDGE, kMessageViewerClass, "",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 0, 0,
-        0, 0, pane_, reinterpret_cast<HMENU>(3), ModuleInstance(), this);
+        0, 0, pane, reinterpret_cast<HMENU>(3), ModuleInstance(), nullptr);
     if (!noteTab_ || !viewer_) return false;
     HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
     SendMessageA(noteTab_, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
@@ -73,6 +86,10 @@ void MessageWindow::Layout(int width, int height) {
     int viewerHeight = height > kTabStripHeight ? height - kTabStripHeight : 0;
     MoveWindow(viewer_, 0, 0, width, viewerHeight, TRUE);
     MoveWindow(noteTab_, 0, viewerHeight, width, height - viewerHeight, TRUE);
+}
+
+void MessageWindow::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == noteTab_ && header.code == TCN_SELCHANGE) OnTabChosen();
 }
 
 void MessageWindow::OnTabChosen() {
@@ -133,62 +150,47 @@ void MessageWindow::FillViewer(bool fromScratch) {
     lines_ = count;
 }
 
-LRESULT CALLBACK MessageWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    MessageWindow* self = WindowObject<MessageWindow>(window, message, lParam);
-    if (!self) return DefMDIChildProcA(window, message, wParam, lParam);
+LRESULT MessageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        return self->CreatePane(window) ? 0 : -1;
+        return OnCreate() ? 0 : -1;
     case WM_SIZE:
-        MoveWindow(self->pane_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        break;
-    case WM_NCDESTROY:
-        ForgetWindowObject(window);
-        self->window_ = self->pane_ = self->noteTab_ = self->viewer_ = nullptr;
-        self->tabs_.clear();
-        self->shown_ = -1;
-        self->lines_ = 0;
-        break;
+        MoveWindow(pane_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        break; // the MDI child's own handling follows
     }
-    return DefMDIChildProcA(window, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
 }
 
-LRESULT CALLBACK MessageWindow::PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MessageWindow* self = WindowObject<MessageWindow>(window, message, lParam);
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT MessageWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcA(Handle(), message, wParam, lParam);
+}
+
+void MessageWindow::OnDestroyed() {
+    noteTab_ = viewer_ = nullptr;
+    tabs_.clear();
+    shown_ = -1;
+    lines_ = 0;
+}
+
+HWND MessageWindow::PaneWindow::Create(HWND parent) {
+    return win32::Window::Create(0, kMessagePaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(1), ModuleInstance());
+}
+
+LRESULT MessageWindow::PaneWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
-        self->Layout(LOWORD(lParam), HIWORD(lParam));
+        owner_.Layout(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_NOTIFY: {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == self->noteTab_ && header->code == TCN_SELCHANGE)
-            self->OnTabChosen();
+    case WM_NOTIFY:
+        owner_.OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
-    }
-    case WM_NCDESTROY:
-        ForgetWindowObject(window);
-        break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// The tab control does the work; the class carries the IDE's name.
-LRESULT CALLBACK MessageWindow::NoteTabProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    return CallWindowProcA(baseTabProc, window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MessageWindow::ViewerProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    MessageWindow* self = WindowObject<MessageWindow>(window, message, lParam);
-    if (self && message == WM_COMMAND && LOWORD(wParam) == kCmdClearMessages) {
-        self->ClearShown();
+    case WM_COMMAND:
+        if (LOWORD(wParam) != kCmdClearMessages) break;
+        owner_.ClearShown();
         return 0;
     }
-    if (message == WM_NCDESTROY) ForgetWindowObject(window);
-    return CallWindowProcA(baseListProc, window, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
 }
 
 } // namespace host

@@ -1,10 +1,12 @@
 // The message window ("BCW5Message"): an MDI child holding an "OWL_Window" pane, which holds
 // the tabs of the message groups ("OWL_NoteTab", a tab control under the IDE's name) and the
 // messages of the shown group ("MsgViewer", a list box under the IDE's name). Command 1722
-// sent to the viewer empties the shown group. One window at most; it follows the message model.
+// sent to the viewer (which passes it to the pane) empties the shown group. One window at most;
+// it follows the message model.
 #pragma once
 
 #include "message_host.h"
+#include "win32/window.h"
 
 #include <windows.h>
 
@@ -14,7 +16,7 @@
 namespace qelvo {
 namespace host {
 
-class MessageWindow {
+class MessageWindow : private win32::Window {
 public:
     explicit MessageWindow(MessageHost& messages);
     ~MessageWindow();
@@ -25,8 +27,8 @@ public:
     HWND Show(HWND mdiClient, const RECT* place);
     // Tabs and messages anew from the model; a group that appeared is shown.
     void Refresh();
-    HWND Window() const { return window_; }
-    HWND Pane() const { return pane_; }
+    HWND Window() const { return Handle(); }
+    HWND Pane() const { return pane_.Handle(); }
     HWND NoteTab() const { return noteTab_; }
     HWND Viewer() const { return viewer_; }
     // The group whose messages are shown (its index), -1 while there is none.
@@ -36,12 +38,23 @@ public:
     static std::string LineOf(const HostMessage& message, size_t depth);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK NoteTabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool CreatePane(HWND window);
+    // "OWL_Window": lays out the tabs and the viewer and passes on what they report.
+    class PaneWindow final : public win32::Window {
+    public:
+        explicit PaneWindow(MessageWindow& owner) : owner_(owner) {}
+        HWND Create(HWND parent);
+
+    private:
+        LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+        MessageWindow& owner_;
+    };
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+    bool OnCreate();
     void Layout(int width, int height);
+    void OnNotify(const NMHDR& header);
     void OnTabChosen();
     void ClearShown();
     // The tabs anew when the groups changed (a new group is shown); true when they did.
@@ -51,8 +64,7 @@ private:
     void FillViewer(bool fromScratch);
 
     MessageHost& messages_;
-    HWND window_ = nullptr;
-    HWND pane_ = nullptr;
+    PaneWindow pane_{*this};
     HWND noteTab_ = nullptr;
     HWND viewer_ = nullptr;
     std::vector<std::string> tabs_; // the titles on the tabs

@@ -1,90 +1,59 @@
 #include "options_dialog.h"
 
+#include "win32/dialog.h"
+#include "win32/dialog_template.h"
 #include "win_support.h"
-
-#include <cstring>
 
 namespace qelvo {
 namespace host {
 
 namespace {
-// A dialog template made in memory (the stand-in's windows live in a static library, which
-// carries no resources).
-class DialogTemplate {
+class OptionsDialog final : public win32::Dialog {
 public:
-    DialogTemplate(const char* title, DWORD style, short width, short height) {
-        Align();
-        Put(static_cast<DWORD>(style | DS_SETFONT));
-        Put(static_cast<DWORD>(0));
-        countAt_ = bytes_.size();
-        Put(static_cast<WORD>(0));
-        Put(static_cast<short>(0));
-        Put(static_cast<short>(0));
-        Put(width);
-        Put(height);
-        Put(static_cast<WORD>(0)); // no menu
-        Put(static_cast<WORD>(0)); // the dialog class
-        PutText(title);
-        Put(static_cast<WORD>(8));
-        PutText("MS Shell Dlg");
-    }
-    // atom: 0x80 button, 0x83 list box.
-    void Add(WORD atom, int id, const char* text, DWORD style, short x, short y, short cx,
-             short cy) {
-        Align();
-        Put(static_cast<DWORD>(style | WS_CHILD | WS_VISIBLE));
-        Put(static_cast<DWORD>(0));
-        Put(x);
-        Put(y);
-        Put(cx);
-        Put(cy);
-        Put(static_cast<WORD>(id));
-        Put(static_cast<WORD>(0xFFFF));
-        Put(atom);
-        PutText(text);
-        Put(static_cast<WORD>(0)); // no creation data
-        WORD count = 0;
-        std::memcpy(&count, &bytes_[countAt_], sizeof count);
-        ++count;
-        std::memcpy(&bytes_[countAt_], &count, sizeof count);
-    }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(bytes_.data()); }
+    explicit OptionsDialog(OptionsDialogHost& chapters) : chapters_(chapters) {}
+    int Run(HWND owner);
 
 private:
-    template <class T> void Put(T value) {
-        const unsigned char* p = reinterpret_cast<const unsigned char*>(&value);
-        bytes_.insert(bytes_.end(), p, p + sizeof value);
-    }
-    void PutText(const char* text) {
-        for (const char* c = text; *c; ++c)
-            Put(static_cast<WORD>(static_cast<unsigned char>(*c)));
-        Put(static_cast<WORD>(0));
-    }
-    void Align() {
-        while (bytes_.size() % 4)
-            bytes_.push_back(0);
-    }
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnInit();
+    void OnCommand(int id);
 
-    std::vector<unsigned char> bytes_;
-    size_t countAt_ = 0;
+    OptionsDialogHost& chapters_;
 };
 
-INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+int OptionsDialog::Run(HWND owner) {
+    // Made in memory: the stand-in's windows live in a static library, which has no resources.
+    win32::DialogTemplate layout(kOptionsDialogTitle,
+                                 DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                 240, 170);
+    layout.Add(win32::kListBoxControl, kOptionsListId, "",
+               WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 7, 7, 226, 134);
+    layout.Add(win32::kButtonControl, IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 129, 149, 50, 14);
+    layout.Add(win32::kButtonControl, IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 183, 149, 50,
+               14);
+    return static_cast<int>(RunModal(ModuleInstance(), layout.Get(), owner));
+}
+
+INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        for (const std::string& line :
-             OptionsDialogLines(*reinterpret_cast<OptionsDialogHost*>(lParam)))
-            SendDlgItemMessageA(dialog, kOptionsListId, LB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(line.c_str()));
+        OnInit();
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        break;
+        OnCommand(LOWORD(wParam));
+        return TRUE;
     }
     return FALSE;
+}
+
+void OptionsDialog::OnInit() {
+    for (const std::string& line : OptionsDialogLines(chapters_))
+        SendDlgItemMessageA(Handle(), kOptionsListId, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void OptionsDialog::OnCommand(int id) {
+    if (id == IDOK || id == IDCANCEL) End(id);
 }
 } // namespace
 
@@ -112,14 +81,8 @@ std::vector<std::string> OptionsDialogLines(OptionsDialogHost& chapters) {
 }
 
 int ShowOptionsDialog(HWND owner, OptionsDialogHost& chapters) {
-    DialogTemplate dialog(kOptionsDialogTitle,
-                          DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 170);
-    dialog.Add(0x83, kOptionsListId, "", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 7, 7, 226,
-               134);
-    dialog.Add(0x80, IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 129, 149, 50, 14);
-    dialog.Add(0x80, IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 183, 149, 50, 14);
-    return static_cast<int>(DialogBoxIndirectParamA(
-        ModuleInstance(), dialog.Get(), owner, OptionsProc, reinterpret_cast<LPARAM>(&chapters)));
+    OptionsDialog dialog(chapters);
+    return dialog.Run(owner);
 }
 
 } // namespace host

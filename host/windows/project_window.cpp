@@ -8,27 +8,27 @@ namespace qelvo {
 namespace host {
 
 ProjectWindow::ProjectWindow(ProjectHost& projects) : projects_(projects) {
-    RegisterOwnClass(kProjectClass, Proc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
+    RegisterOwnClass(kProjectClass, nullptr, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW);
 }
 
 ProjectWindow::~ProjectWindow() {
-    if (window_) DestroyWindow(window_);
+    // Here, while DefMDIChildProc still answers for the window.
+    if (Handle()) DestroyWindow(Handle());
 }
 
 HWND ProjectWindow::Show(HWND mdiClient, const RECT* place) {
-    if (window_) {
-        BringForward(mdiClient, window_);
-        return window_;
+    if (Handle()) {
+        BringForward(mdiClient, Handle());
+        return Handle();
     }
-    CreateMdiChild(mdiClient, kProjectClass, "Project", place, this);
-    return window_;
+    return CreateMdiChild(mdiClient, kProjectClass, "Project", place, ModuleInstance());
 }
 
 void ProjectWindow::Refresh() {
-    if (!window_) return;
+    if (!Handle()) return;
     const Project* project = projects_.Current();
     std::string title = project ? "Project : " + project->Path() : "Project";
-    SetWindowTextA(window_, title.c_str());
+    SetWindowTextA(Handle(), title.c_str());
     SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     if (project && project->Top()) AddNodes(*project, project->Top(), TVI_ROOT);
@@ -54,33 +54,32 @@ void ProjectWindow::AddNodes(const Project& project, ide::IdeNode node, HTREEITE
     SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
 }
 
-LRESULT CALLBACK ProjectWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ProjectWindow* self = WindowObject<ProjectWindow>(window, message, lParam);
-    if (!self) return DefMDIChildProcA(window, message, wParam, lParam);
+bool ProjectWindow::OnCreate() {
+    tree_ = CreateWindowExA(
+        0, WC_TREEVIEWA, "",
+        WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+        0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(1), ModuleInstance(), nullptr);
+    if (!tree_) return false;
+    Refresh();
+    return true;
+}
+
+LRESULT ProjectWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        self->window_ = window;
-        self->tree_ = CreateWindowExA(0, WC_TREEVIEWA, "",
-                                      WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS |
-                                          TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                                      0, 0, 0, 0, window, reinterpret_cast<HMENU>(1),
-                                      ModuleInstance(), nullptr);
-        if (!self->tree_) return -1;
-        self->Refresh();
-        return 0;
+        return OnCreate() ? 0 : -1;
     case WM_SIZE:
-        MoveWindow(self->tree_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        break;
+        MoveWindow(tree_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        break; // the MDI child's own handling follows
     case WM_SETFOCUS:
-        SetFocus(self->tree_);
+        SetFocus(tree_);
         return 0;
-    case WM_NCDESTROY:
-        ForgetWindowObject(window);
-        self->window_ = nullptr;
-        self->tree_ = nullptr;
-        break;
     }
-    return DefMDIChildProcA(window, message, wParam, lParam);
+    return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT ProjectWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcA(Handle(), message, wParam, lParam);
 }
 
 } // namespace host

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "project_host.h"
+#include "win32/window.h"
 
 #include <windows.h>
 
@@ -11,7 +12,7 @@
 namespace qelvo {
 namespace host {
 
-class ProjectWindow {
+class ProjectWindow : private win32::Window {
 public:
     explicit ProjectWindow(ProjectHost& projects);
     ~ProjectWindow();
@@ -22,15 +23,17 @@ public:
     HWND Show(HWND mdiClient, const RECT* place);
     // Title and tree anew from the project.
     void Refresh();
-    HWND Window() const { return window_; }
+    HWND Window() const { return Handle(); }
     HWND Tree() const { return tree_; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override { tree_ = nullptr; }
+    bool OnCreate();
     void AddNodes(const Project& project, ide::IdeNode node, HTREEITEM parent);
 
     ProjectHost& projects_;
-    HWND window_ = nullptr;
     HWND tree_ = nullptr;
 };
 

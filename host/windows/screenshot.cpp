@@ -1,6 +1,7 @@
 #include "screenshot.h"
 
-#include "win_handles.h"
+#include "win32/gdi.h"
+#include "win32/handles.h"
 
 #include <cstdio>
 
@@ -82,9 +83,9 @@ uint32_t Screenshot::Pixel(int x, int y) const {
 bool CaptureScreen(Screenshot& shot) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     if (width <= 0 || height <= 0) return false;
-    WindowDc screen(nullptr);
+    win32::WindowDc screen(nullptr);
     if (!screen.get()) return false;
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -93,12 +94,12 @@ bool CaptureScreen(Screenshot& shot) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap bitmap(
+    win32::UniqueBitmap bitmap(
         memory ? CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0)
                : nullptr);
     if (!bitmap || !bits) return false;
     {
-        SelectedObject selected(memory.get(), bitmap.get());
+        win32::SelectGuard selected(memory.get(), bitmap.get());
         if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY)) return false;
         GdiFlush();
     }

@@ -1,6 +1,7 @@
 #include "viewer_window.h"
 
-#include "win_handles.h"
+#include "win32/gdi.h"
+#include "win32/window.h"
 #include "win_support.h"
 
 namespace qelvo {
@@ -26,7 +27,7 @@ const ViewerKind* KindOfClass(const std::string& windowClass) {
 }
 
 void Paint(HWND window) {
-    PaintScope paint(window);
+    win32::PaintScope paint(window);
     HDC dc = paint.get();
     if (!dc) return;
     const ViewerKind* kind = KindOfClass(WindowClassName(window));
@@ -34,7 +35,7 @@ void Paint(HWND window) {
     RECT area;
     GetClientRect(window, &area);
     InflateRect(&area, -8, -8);
-    SelectedObject font(dc, GetStockObject(DEFAULT_GUI_FONT));
+    win32::SelectGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, text.c_str(), -1, &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
 }
@@ -61,7 +62,8 @@ HWND OpenViewerWindow(HWND mdiClient, const std::string& windowClass, const std:
     if (!kind ||
         !RegisterOwnClass(kind->windowClass, ViewerProc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW))
         return nullptr;
-    return CreateMdiChild(mdiClient, kind->windowClass, path, place, nullptr);
+    return win32::CreateMdiChild(mdiClient, kind->windowClass, path.c_str(), place,
+                                 ModuleInstance(), 0);
 }
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "win_support.h"
 
+#include "win32/window.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -47,48 +49,16 @@ void InitCommonControlClasses() {
     InitCommonControlsEx(&controls);
 }
 
-bool RegisterSuperclass(const char* baseClass, const char* name, WNDPROC proc, WNDPROC& baseProc) {
-    WNDCLASSEXA base = {};
-    base.cbSize = sizeof base;
-    if (!GetClassInfoExA(nullptr, baseClass, &base)) return false;
-    baseProc = base.lpfnWndProc;
-    WNDCLASSEXA existing = {};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(ModuleInstance(), name, &existing)) return true;
-    base.lpszClassName = name;
-    base.hInstance = ModuleInstance();
-    base.lpfnWndProc = proc;
-    return RegisterClassExA(&base) != 0;
-}
-
-bool RegisterOwnClass(const char* name, WNDPROC proc, UINT style, int background) {
+bool RegisterOwnClass(const char* name, WNDPROC procedure, UINT style, int background) {
     WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExA(ModuleInstance(), name, &wc)) return true;
     wc.style = style;
-    wc.lpfnWndProc = proc;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = ModuleInstance();
     wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     wc.lpszClassName = name;
-    return RegisterClassExA(&wc) != 0;
-}
-
-HWND CreateMdiChild(HWND mdiClient, const char* windowClass, const std::string& title,
-                    const RECT* place, void* object) {
-    if (!mdiClient) return nullptr;
-    MDICREATESTRUCTA create = {};
-    create.szClass = windowClass;
-    create.szTitle = title.c_str();
-    create.hOwner = ModuleInstance();
-    create.x = place ? place->left : CW_USEDEFAULT;
-    create.y = place ? place->top : CW_USEDEFAULT;
-    create.cx = place ? place->right - place->left : CW_USEDEFAULT;
-    create.cy = place ? place->bottom - place->top : CW_USEDEFAULT;
-    create.lParam = reinterpret_cast<LPARAM>(object);
-    return reinterpret_cast<HWND>(
-        SendMessageA(mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    return win32::RegisterWindowClass(wc);
 }
 
 void BringForward(HWND mdiClient, HWND child) {

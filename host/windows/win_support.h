@@ -2,6 +2,8 @@
 // and a few small Win32 helpers.
 #pragma once
 
+#include "ide/ide_commands.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,15 +23,12 @@ constexpr char kNoteTabClass[] = "OWL_NoteTab";
 constexpr char kMessageViewerClass[] = "MsgViewer";
 constexpr char kDialogClass[] = "#32770";
 
-// The IDE's commands that add-ons send to the frame (or, 1722, to the message viewer) or
-// watch going to it.
-enum : int {
-    kCmdSaveAll = 13104,      // File | Save all; passes the frame's queue
-    kCmdShowProject = 13251,  // Window | Project
-    kCmdShowMessages = 13252, // Window | Message
-    kCmdOptions = 13492,      // Options | Environment...
-    kCmdClearMessages = 1722, // to "MsgViewer": empties the shown tab
-};
+// The IDE's own commands (ide/ide_commands.h), by their names here too.
+using ide::kCmdClearMessages;
+using ide::kCmdOptions;
+using ide::kCmdSaveAll;
+using ide::kCmdShowMessages;
+using ide::kCmdShowProject;
 
 // The frame's caption: "Borland C++", then " - " and the project's name when one is open.
 constexpr char kFrameCaption[] = "Borland C++";
@@ -48,33 +47,10 @@ std::string FileNamePart(const std::string& path);
 
 // The common controls the windows use (tree, tabs, status line), registered once.
 void InitCommonControlClasses();
-// Registers a class that behaves as an existing one under another name (the system class's
-// messages go through proc, which passes them on to baseProc). False when it failed.
-bool RegisterSuperclass(const char* baseClass, const char* name, WNDPROC proc, WNDPROC& baseProc);
-// Registers a class of the stand-in's own once per process; false when it failed.
-bool RegisterOwnClass(const char* name, WNDPROC proc, UINT style, int background);
+// Registers a class of the stand-in's own once per process (procedure null: the windows belong
+// to win32::Window objects); false when it failed.
+bool RegisterOwnClass(const char* name, WNDPROC procedure, UINT style, int background);
 
-// The object a window was created for: stored at WM_NCCREATE from the creation parameter (an
-// MDI child's from its MDICREATESTRUCT), forgotten after WM_NCDESTROY.
-template <class T> T* WindowObject(HWND window, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        void* object = create->lpCreateParams;
-        if ((create->dwExStyle & WS_EX_MDICHILD) && object)
-            object =
-                reinterpret_cast<void*>(reinterpret_cast<const MDICREATESTRUCTA*>(object)->lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-    }
-    return reinterpret_cast<T*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-inline void ForgetWindowObject(HWND window) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-}
-
-// A new MDI child of the class in the MDI client (place: its rectangle there, or null for the
-// system's choice); object is what WindowObject answers for it. Null when it failed.
-HWND CreateMdiChild(HWND mdiClient, const char* windowClass, const std::string& title,
-                    const RECT* place, void* object);
 // Brings an MDI child forward (restored when it was minimised).
 void BringForward(HWND mdiClient, HWND child);
 

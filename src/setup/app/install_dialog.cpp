@@ -4,6 +4,7 @@
 #include "setup/setup_paths.h"
 #include "setup/setup_texts.h"
 #include "setup_ids.h"
+#include "win32/gdi.h"
 
 namespace qelvo {
 namespace setup {
@@ -17,27 +18,11 @@ InstallDialog::InstallDialog(Session& session)
     : session_(session), port_(session.instance), run_(*this, port_) {}
 
 bool InstallDialog::Show() {
-    ::DialogBoxParamA(session_.instance, "MAIN", nullptr, &InstallDialog::Proc,
-                      reinterpret_cast<LPARAM>(this));
+    RunModal(session_.instance, "MAIN", nullptr);
     return run_.restart;
 }
 
-INT_PTR CALLBACK InstallDialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrA(window, DWLP_USER, lParam);
-        reinterpret_cast<InstallDialog*>(lParam)->window_ = window;
-    }
-    auto* self = reinterpret_cast<InstallDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
-    if (!self) return FALSE;
-    INT_PTR result = self->Handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, DWLP_USER, 0);
-        self->window_ = nullptr;
-    }
-    return result;
-}
-
-INT_PTR InstallDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR InstallDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         OnInit();
@@ -57,33 +42,33 @@ INT_PTR InstallDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void InstallDialog::OnInit() {
-    port_.SetOwner(window_);
+    port_.SetOwner(Handle());
     RECT box;
-    ::GetWindowRect(window_, &box);
+    ::GetWindowRect(Handle(), &box);
     int width = box.right - box.left, height = box.bottom - box.top;
-    ::SetWindowPos(window_, nullptr, ::GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,
+    ::SetWindowPos(Handle(), nullptr, ::GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,
                    ::GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER);
     INT tabs[2] = {20, 170};
-    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_SETTABSTOPS, 2,
+    ::SendDlgItemMessageA(Handle(), IDC_STEP_LIST, LB_SETTABSTOPS, 2,
                           reinterpret_cast<LPARAM>(tabs));
     logo_.reset(::LoadBitmapA(session_.instance, "BMPLOGO"));
     // The IDE directory first: its change rewrites the add-on directory, which then gets the
     // one last used.
-    ::SetDlgItemTextA(window_, IDC_IDE_DIRECTORY, session_.ideDirectory);
-    ::SetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, session_.addonDirectory);
+    ::SetDlgItemTextA(Handle(), IDC_IDE_DIRECTORY, session_.ideDirectory);
+    ::SetDlgItemTextA(Handle(), IDC_ADDON_DIRECTORY, session_.addonDirectory);
 }
 
 void PaintLogo(HDC dc, HBITMAP logo) {
     if (!logo) return;
-    UniqueMemoryDc memory(dc);
-    ScopedSelect select(memory.get(), logo);
+    win32::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    win32::SelectGuard select(memory.get(), logo);
     ::BitBlt(dc, 4, 4, 123, 46, memory.get(), 0, 0, SRCCOPY);
 }
 
 void InstallDialog::OnPaint() {
-    ScopedPaint paint(window_);
-    PaintLogo(paint.dc(), static_cast<HBITMAP>(logo_.get()));
+    win32::PaintScope paint(Handle());
+    PaintLogo(paint.get(), logo_.get());
 }
 
 void InstallDialog::OnCommand(int id, int code) {
@@ -105,60 +90,60 @@ void InstallDialog::OnCommand(int id, int code) {
 void InstallDialog::OnIdeDirectoryChanged() {
     char ide[kEditBuffer] = "";
     char shown[kEditBuffer] = "";
-    ::GetDlgItemTextA(window_, IDC_IDE_DIRECTORY, ide, kEditBuffer);
-    ::GetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, shown, kEditBuffer);
+    ::GetDlgItemTextA(Handle(), IDC_IDE_DIRECTORY, ide, kEditBuffer);
+    ::GetDlgItemTextA(Handle(), IDC_ADDON_DIRECTORY, shown, kEditBuffer);
     std::string derived = DeriveAddonDirectory(ide);
-    if (derived != shown) ::SetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, derived.c_str());
+    if (derived != shown) ::SetDlgItemTextA(Handle(), IDC_ADDON_DIRECTORY, derived.c_str());
 }
 
 void InstallDialog::OnInstall() {
-    ::GetDlgItemTextA(window_, IDC_IDE_DIRECTORY, session_.ideDirectory, kEditBuffer);
-    ::GetDlgItemTextA(window_, IDC_ADDON_DIRECTORY, session_.addonDirectory, kEditBuffer);
+    ::GetDlgItemTextA(Handle(), IDC_IDE_DIRECTORY, session_.ideDirectory, kEditBuffer);
+    ::GetDlgItemTextA(Handle(), IDC_ADDON_DIRECTORY, session_.addonDirectory, kEditBuffer);
     directories_.ide = session_.ideDirectory;
     directories_.addon = session_.addonDirectory;
 
     RECT box;
-    ::GetWindowRect(window_, &box);
-    ::SetWindowPos(window_, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + kGrowth,
+    ::GetWindowRect(Handle(), &box);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, box.right - box.left, box.bottom - box.top + kGrowth,
                    SWP_NOMOVE | SWP_NOZORDER);
-    ::ShowWindow(::GetDlgItem(window_, IDC_INSTALL_GROUP), SW_SHOW);
+    ::ShowWindow(::GetDlgItem(Handle(), IDC_INSTALL_GROUP), SW_SHOW);
     const int locked[] = {IDC_IDE_DIRECTORY, IDC_ADDON_DIRECTORY, IDC_INSTALL, IDCANCEL};
     for (int id : locked)
-        ::EnableWindow(::GetDlgItem(window_, id), FALSE);
+        ::EnableWindow(::GetDlgItem(Handle(), id), FALSE);
     run_.Start();
-    ::PostMessageA(window_, WM_SETUP_RUN, 0, 0);
+    ::PostMessageA(Handle(), WM_SETUP_RUN, 0, 0);
 }
 
 void InstallDialog::OnRun() {
     if (run_.Advance(directories_)) {
-        ::PostMessageA(window_, WM_SETUP_RUN, 0, 0);
+        ::PostMessageA(Handle(), WM_SETUP_RUN, 0, 0);
         return;
     }
-    ::SetDlgItemTextA(window_, IDCANCEL, run_.restart ? "Reset" : "Ok");
-    ::EnableWindow(::GetDlgItem(window_, IDCANCEL), TRUE);
+    ::SetDlgItemTextA(Handle(), IDCANCEL, run_.restart ? "Reset" : "Ok");
+    ::EnableWindow(::GetDlgItem(Handle(), IDCANCEL), TRUE);
 }
 
 void InstallDialog::OnCancel() {
     if (run_.Ended()) {
-        ::EndDialog(window_, IDOK);
+        End(IDOK);
         return;
     }
     int answer = platform::ShowMessage("Confirm exit Qelvo AddOn installation ?", kTitle,
-                                       platform::kMbYesNo | platform::kMbIconQuestion, window_);
-    if (answer == platform::kIdYes) ::EndDialog(window_, IDCANCEL);
+                                       platform::kMbYesNo | platform::kMbIconQuestion, Handle());
+    if (answer == platform::kIdYes) End(IDCANCEL);
 }
 
 void InstallDialog::Append(const std::string& line) {
-    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_ADDSTRING, 0,
+    ::SendDlgItemMessageA(Handle(), IDC_STEP_LIST, LB_ADDSTRING, 0,
                           reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 void InstallDialog::Delete(int index) {
-    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_DELETESTRING, WPARAM(index), 0);
+    ::SendDlgItemMessageA(Handle(), IDC_STEP_LIST, LB_DELETESTRING, WPARAM(index), 0);
 }
 
 void InstallDialog::Select(int index) {
-    ::SendDlgItemMessageA(window_, IDC_STEP_LIST, LB_SETCURSEL, WPARAM(index), 0);
+    ::SendDlgItemMessageA(Handle(), IDC_STEP_LIST, LB_SETCURSEL, WPARAM(index), 0);
 }
 
 } // namespace setup

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "setup/install_run.h"
-#include "win_handles.h"
+#include "win32/dialog.h"
+#include "win32/handles.h"
 #include "win_step_port.h"
 
 #include <windows.h>
@@ -18,7 +19,7 @@ struct Session {
     char addonDirectory[256] = "";
 };
 
-class InstallDialog : private StepList {
+class InstallDialog : private StepList, private win32::Dialog {
 public:
     explicit InstallDialog(Session& session);
     InstallDialog(const InstallDialog&) = delete;
@@ -28,8 +29,7 @@ public:
     bool Show();
 
 private:
-    static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnInit();
     void OnPaint();
@@ -45,8 +45,7 @@ private:
     void Select(int index) override;
 
     Session& session_;
-    HWND window_ = nullptr;
-    UniqueGdiObject logo_;
+    win32::UniqueBitmap logo_;
     WinStepPort port_;
     InstallRun run_;
     Directories directories_;

@@ -1,6 +1,6 @@
 #include "win_step_port.h"
 
-#include "win_handles.h"
+#include "win32/handles.h"
 
 #include <cstring>
 
@@ -18,7 +18,7 @@ bool WinStepPort::WindowTitledExists(const char* title) {
 int WinStepPort::ReadDialogResource(const std::string& dll, int id,
                                     std::vector<unsigned char>& bytes) {
     // As a data file: the IDE's resource DLL is only read, never run.
-    UniqueLibrary library(::LoadLibraryExA(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    win32::UniqueLibrary library(::LoadLibraryExA(dll.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     if (!library.get()) return kVersionNoLibrary;
     HRSRC found = ::FindResourceA(library.get(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
     if (!found) return kVersionNoDialog;
@@ -52,7 +52,7 @@ bool WinStepPort::LockPayload(const unsigned char*& data, size_t& size) {
 }
 
 bool WinStepPort::SetRegistryText(const char* key, const char* name, const char* text) {
-    UniqueKey opened;
+    win32::UniqueKey opened;
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, opened.put(),
                           nullptr) != ERROR_SUCCESS)
         return false;
