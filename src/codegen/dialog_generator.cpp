@@ -2,11 +2,11 @@
 // rc<name>.h and rc<name>.cpp.
 #include "codegen/dialog_generator.h"
 
+#include "codegen/rc_writer.h"
+#include "foundation/tree_walk.h"
 #include "platform/platform.h"
 
 #include <climits>
-#include <cstring>
-#include <vector>
 
 namespace qelvo {
 namespace codegen {
@@ -21,22 +21,49 @@ String GeneratedPath(const char* directory, const char* name, const char* extens
     return JoinPath(directory, file.c_str());
 }
 
-// The directory's resource scripts in listing order, hidden names left out.
+// The project directory and its immediate sub-directories, hidden ones (version control and
+// the like) left out; the resource scripts of each, hidden names left out.
+WalkOptions ScriptWalk() {
+    WalkOptions options;
+    options.patterns = "*.rc";
+    options.maxDepth = 1;
+    return options;
+}
+
 std::vector<platform::DirEntry> Scripts(const char* directory) {
-    std::vector<platform::DirEntry> entries;
     std::vector<platform::DirEntry> scripts;
-    platform::ListDirectory(JoinPath(directory, "*.rc").c_str(), false, entries);
-    for (platform::DirEntry& entry : entries)
-        if (!IsHidden(entry))
-            scripts.push_back(entry);
+    ListMatchingFiles(directory, ScriptWalk(), scripts);
     return scripts;
+}
+
+int Stale(const char* directory, const char* name, const std::vector<platform::DirEntry>& scripts) {
+    platform::FileStatus header =
+        platform::GetFileStatus(GeneratedPath(directory, name, ".h").c_str());
+    platform::FileStatus source =
+        platform::GetFileStatus(GeneratedPath(directory, name, ".cpp").c_str());
+    if (!header.exists || !source.exists) return 1;
+    int64_t older = header.lastWrite < source.lastWrite ? header.lastWrite : source.lastWrite;
+    for (const platform::DirEntry& script : scripts)
+        if (script.lastWrite > older) return 1;
+    return 0;
 }
 
 } // namespace
 
-bool IsHidden(const platform::DirEntry& entry) {
-    return entry.name.empty() || entry.name[0] == '.';
-}
+// Sub-directories are left before the directory above them: each gets its pair named after
+// it, then the project directory its own.
+class DialogGenerator::ProjectVisitor : public TreeVisitor {
+public:
+    explicit ProjectVisitor(DialogGenerator& generator) : generator_(generator) {}
+    void LeaveDirectory(const WalkDirectory& directory) override {
+        if (Stale(directory.path.c_str(), directory.name.c_str(), directory.files))
+            generator_.GenerateDirectory(directory.path.c_str(), directory.name.c_str(),
+                                         directory.files);
+    }
+
+private:
+    DialogGenerator& generator_;
+};
 
 String JoinPath(const char* directory, const char* name) {
     String path = directory;
@@ -54,46 +81,29 @@ void DialogGenerator::OnMakeStarted() {
 
 void DialogGenerator::GenerateForProject(const char* directory) {
     if (enabled) {
-        std::vector<platform::DirEntry> entries;
-        platform::ListDirectory(JoinPath(directory, "*").c_str(), true, entries);
-        for (const platform::DirEntry& entry : entries) {
-            if (!entry.isDirectory || IsHidden(entry))
-                continue;
-            String path = JoinPath(directory, entry.name.c_str());
-            if (NeedsRegeneration(path.c_str(), entry.name.c_str()))
-                GenerateDirectory(path.c_str(), entry.name.c_str());
-        }
-        if (NeedsRegeneration(directory, ""))
-            GenerateDirectory(directory, "");
+        ProjectVisitor visitor(*this);
+        WalkTree(directory, ScriptWalk(), visitor);
     }
     if (versionEnabled) {
-        if (buildCounter < INT_MAX)
-            ++buildCounter;
+        if (buildCounter < INT_MAX) ++buildCounter;
         NumberVersionTree(directory);
     }
 }
 
 int DialogGenerator::NeedsRegeneration(const char* directory, const char* name) {
-    String headerPath = GeneratedPath(directory, name, ".h");
-    String sourcePath = GeneratedPath(directory, name, ".cpp");
-    platform::FileStatus header = platform::GetFileStatus(headerPath.c_str());
-    platform::FileStatus source = platform::GetFileStatus(sourcePath.c_str());
-    if (!header.exists || !source.exists)
-        return 1;
-    int64_t older = header.lastWrite < source.lastWrite ? header.lastWrite : source.lastWrite;
-    for (const platform::DirEntry& script : Scripts(directory))
-        if (script.lastWrite > older)
-            return 1;
-    return 0;
+    return Stale(directory, name, Scripts(directory));
 }
 
 int DialogGenerator::GenerateDirectory(const char* directory, const char* name) {
+    return GenerateDirectory(directory, name, Scripts(directory));
+}
+
+int DialogGenerator::GenerateDirectory(const char* directory, const char* name,
+                                       const std::vector<platform::DirEntry>& scripts) {
     String headerPath = GeneratedPath(directory, name, ".h");
     String sourcePath = GeneratedPath(directory, name, ".cpp");
-    if (platform::FileExists(headerPath.c_str()))
-        platform::RemoveFile(headerPath.c_str());
-    if (platform::FileExists(sourcePath.c_str()))
-        platform::RemoveFile(sourcePath.c_str());
+    if (platform::FileExists(headerPath.c_str())) platform::RemoveFile(headerPath.c_str());
+    if (platform::FileExists(sourcePath.c_str())) platform::RemoveFile(sourcePath.c_str());
 
     // Text mode: each line feed becomes the platform's line end.
     FILE* header = platform::OpenFile(headerPath.c_str(), "w");
@@ -103,24 +113,15 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name) 
             std::fclose(header);
             platform::RemoveFile(headerPath.c_str());
         }
-        if (listener)
-            listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), 0);
+        if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), 0);
         return 0;
     }
 
-    std::fprintf(header,
-                 "// Generated file : do not edit by hand\n"
-                 "#ifndef _rc%s_h_\n#define _rc%s_h_\n",
-                 name, name);
-    std::fprintf(source,
-                 "// Generated file : do not edit by hand\n"
-                 "#include \"qelvo.h\"\n#include \"rc%s.h\"\n",
-                 name);
-    for (const platform::DirEntry& script : Scripts(directory))
-        GenerateFromRc(header, source, JoinPath(directory, script.name.c_str()).c_str());
-    if (!*name)
-        std::fputs("\nRCRCMAIN\n\n", source);
-    std::fputs("\n#endif\n", header);
+    RcWriter writer(header, source);
+    writer.Begin(name);
+    for (const platform::DirEntry& script : scripts)
+        ScanRc(JoinPath(directory, script.name.c_str()).c_str(), writer);
+    writer.End(name);
 
     int ok = !std::ferror(header) && !std::ferror(source);
     ok = (std::fclose(header) == 0) && ok;
@@ -130,9 +131,13 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name) 
         platform::RemoveFile(headerPath.c_str());
         platform::RemoveFile(sourcePath.c_str());
     }
-    if (listener)
-        listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), ok);
+    if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), ok);
     return ok;
+}
+
+int DialogGenerator::GenerateFromRc(FILE* header, FILE* source, const char* rcPath) {
+    RcWriter writer(header, source);
+    return ScanRc(rcPath, writer);
 }
 
 } // namespace codegen

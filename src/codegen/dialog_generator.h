@@ -8,12 +8,14 @@
 // content as VERSION.BAK.
 #pragma once
 
+#include "codegen/rc_records.h"
 #include "foundation/qstring.h"
 #include "foundation/tableau.h"
 #include "platform/platform.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace codegen {
@@ -24,28 +26,6 @@ class LineReader;
 constexpr int kTableEntries = 255;
 // Most bytes of a resource-script line that are looked at.
 constexpr size_t kRcLineBytes = 1022;
-
-// The text fields hold their capacity less the terminator; an entry whose text would not fit
-// is left out rather than cut, since a cut identifier would name something else.
-class DefineEntry : public Basic {
-public:
-    char name[70] = "";
-    char value[50] = "";
-};
-
-class MenuItemEntry : public Basic {
-public:
-    char item[50] = "";  // the handler's name: mnu<item>
-    char menu[50] = "";  // the menu that holds it
-    char value[50] = ""; // the identifier's defined value
-};
-
-class ControlEntry : public Basic {
-public:
-    char member[80] = "";
-    char identifier[40] = "";
-    char className[40] = "";
-};
 
 // Told what one Make did, for whoever shows it (the command-line tool prints it).
 class CodegenListener {
@@ -86,11 +66,13 @@ public:
     // 1 when rc<name>.h or rc<name>.cpp is missing or a script of the directory is newer than
     // the older of the two; 0 otherwise.
     int NeedsRegeneration(const char* directory, const char* name);
-    // Rewrites rc<name>.h and rc<name>.cpp from every *.rc of the directory; 0 when they could
-    // not be written.
+    // Rewrites rc<name>.h and rc<name>.cpp from every *.rc of the directory (hidden names and
+    // links left out); 0 when they could not be written.
     int GenerateDirectory(const char* directory, const char* name);
     // Appends the output for one script; 0 (nothing written) when it cannot be opened.
     int GenerateFromRc(FILE* header, FILE* source, const char* rcPath);
+    // Hands the script's menu items and dialogs to sink; 0 when it cannot be opened.
+    int ScanRc(const char* rcPath, RcRecordSink& sink);
     // Numbers the version files of the whole tree, deepest directories first.
     void NumberVersionTree(const char* directory);
     // Numbers the directory's VERSION.RC: 1 when renumbered, 0 when there is none or it kept
@@ -98,11 +80,16 @@ public:
     int NumberVersionFile(const char* directory);
 
 private:
+    class ProjectVisitor;
+    class VersionVisitor;
+
+    // The same with the directory's scripts or version files as the walk found them.
+    int GenerateDirectory(const char* directory, const char* name,
+                          const std::vector<platform::DirEntry>& scripts);
+    int NumberVersionFile(const char* directory, const std::vector<platform::DirEntry>& files);
     void ScanDefines(LineReader& reader);
-    void ScanMenus(LineReader& reader, FILE* header);
-    void ScanDialogs(LineReader& reader, FILE* header, FILE* source);
-    void WriteMenuMacros(FILE* header);
-    void WriteDialogEnd(FILE* header, FILE* source, const char* dialog, const char* menu);
+    void ScanMenus(LineReader& reader, RcRecordSink& sink);
+    void ScanDialogs(LineReader& reader, RcRecordSink& sink);
     const DefineEntry* FindDefine(const char* name) const;
     void AddDefine(const char* name, const char* value);
     void AddMenuItem(const char* identifier, const char* menu);
@@ -112,9 +99,6 @@ private:
 
 // "dir\name", the engine's way of joining paths.
 String JoinPath(const char* directory, const char* name);
-// Names starting with '.': "." and "..", and the folders and files of version control and
-// other tools, which are no part of the project's sources.
-bool IsHidden(const platform::DirEntry& entry);
 
 } // namespace codegen
 } // namespace qelvo

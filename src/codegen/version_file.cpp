@@ -9,6 +9,7 @@
 #include "codegen/rc_text.h"
 
 #include "foundation/text_utils.h"
+#include "foundation/tree_walk.h"
 #include "platform/platform.h"
 
 #include <cctype>
@@ -23,7 +24,9 @@ namespace {
 
 const char kValuePrefix[] = "   VALUE \"FileVersion\", \"";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads up to four numbers as "%d,%d,%d,%d" does (each may follow white space and carry a
 // sign; the commas must follow the numbers directly). Numbers that cannot be read keep their
@@ -31,21 +34,17 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 void ReadVersion(const char* text, int version[4]) {
     for (int i = 0; i < 4; ++i) {
         if (i > 0) {
-            if (*text != ',')
-                return;
+            if (*text != ',') return;
             ++text;
         }
         while (std::isspace(static_cast<unsigned char>(*text)))
             ++text;
         bool negative = false;
-        if (*text == '+' || *text == '-')
-            negative = *text++ == '-';
-        if (!IsDigit(*text))
-            return;
+        if (*text == '+' || *text == '-') negative = *text++ == '-';
+        if (!IsDigit(*text)) return;
         long long n = 0;
         for (; IsDigit(*text); ++text)
-            if (n <= INT_MAX)
-                n = n * 10 + (*text - '0');
+            if (n <= INT_MAX) n = n * 10 + (*text - '0');
         if (negative)
             version[i] = -n < INT_MIN ? INT_MIN : static_cast<int>(-n);
         else
@@ -57,42 +56,55 @@ bool StartsWith(const std::string& line, const char* prefix) {
     return line.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
+// Every directory of the tree but hidden ones, each with its VERSION.RC in any case. Paths
+// stay within the system's path buffers, which also bounds the depth.
+WalkOptions VersionWalk() {
+    WalkOptions options;
+    options.patterns = "VERSION.RC";
+    options.maxDepth = INT_MAX;
+    options.maxPathLength = kPathBufferSize - 1;
+    return options;
+}
+
 // The directory's version file as the directory spells its name: VERSION.RC itself, or else
 // the name that matches it without regard to case (as Windows finds it). Empty when none.
-std::string FindVersionFile(const char* directory) {
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory(JoinPath(directory, "VERSION.RC").c_str(), false, entries);
-    for (const platform::DirEntry& entry : entries)
-        if (entry.name == "VERSION.RC")
-            return entry.name;
-    for (const platform::DirEntry& entry : entries)
-        if (platform::MatchPattern(entry.name.c_str(), "VERSION.RC"))
-            return entry.name;
+std::string FindVersionFile(const std::vector<platform::DirEntry>& files) {
+    for (const platform::DirEntry& file : files)
+        if (file.name == "VERSION.RC") return file.name;
+    for (const platform::DirEntry& file : files)
+        if (platform::MatchPattern(file.name.c_str(), "VERSION.RC")) return file.name;
     return std::string();
 }
 
 } // namespace
 
-void DialogGenerator::NumberVersionTree(const char* directory) {
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory(JoinPath(directory, "*").c_str(), true, entries);
-    for (const platform::DirEntry& entry : entries) {
-        if (!entry.isDirectory || IsHidden(entry))
-            continue;
-        String path = JoinPath(directory, entry.name.c_str());
-        // Paths stay within the system's path buffers; this also ends a loop of linked
-        // directories.
-        if (path.Length() >= static_cast<unsigned>(kPathBufferSize))
-            continue;
-        NumberVersionTree(path.c_str());
+// Directories are left after everything below them: the deepest are numbered first.
+class DialogGenerator::VersionVisitor : public TreeVisitor {
+public:
+    explicit VersionVisitor(DialogGenerator& generator) : generator_(generator) {}
+    void LeaveDirectory(const WalkDirectory& directory) override {
+        generator_.NumberVersionFile(directory.path.c_str(), directory.files);
     }
-    NumberVersionFile(directory);
+
+private:
+    DialogGenerator& generator_;
+};
+
+void DialogGenerator::NumberVersionTree(const char* directory) {
+    VersionVisitor visitor(*this);
+    WalkTree(directory, VersionWalk(), visitor);
 }
 
 int DialogGenerator::NumberVersionFile(const char* directory) {
-    std::string name = FindVersionFile(directory);
-    if (name.empty())
-        return 0;
+    std::vector<platform::DirEntry> files;
+    ListMatchingFiles(directory, VersionWalk(), files);
+    return NumberVersionFile(directory, files);
+}
+
+int DialogGenerator::NumberVersionFile(const char* directory,
+                                       const std::vector<platform::DirEntry>& files) {
+    std::string name = FindVersionFile(files);
+    if (name.empty()) return 0;
     String original = JoinPath(directory, name.c_str());
     String work = JoinPath(directory, "VERSION.$$$");
     String backup = JoinPath(directory, "VERSION.BAK");
@@ -115,8 +127,7 @@ int DialogGenerator::NumberVersionFile(const char* directory) {
         platform::RemoveFile(work.c_str());
         buildCounter = counterBefore;
     }
-    if (listener)
-        listener->VersionNumbered(original.c_str(), ok);
+    if (listener) listener->VersionNumbered(original.c_str(), ok);
     return ok;
 }
 
@@ -125,8 +136,7 @@ int DialogGenerator::NumberVersionFile(const char* directory) {
 // written.
 int DialogGenerator::RewriteVersionFile(const std::string& original, const std::string& work) {
     FILE* in = platform::OpenFile(original.c_str(), "rb");
-    if (!in)
-        return 0;
+    if (!in) return 0;
     FILE* out = platform::OpenFile(work.c_str(), "w");
     if (!out) {
         std::fclose(in);
@@ -142,11 +152,11 @@ int DialogGenerator::RewriteVersionFile(const std::string& original, const std::
             if (buildCounter <= version[3])
                 buildCounter = version[3] == INT_MAX ? INT_MAX : version[3] + 1;
             version[3] = buildCounter;
-            std::fprintf(out, "FILEVERSION %d, %d, %d, %d\n", version[0], version[1],
-                         version[2], version[3]);
+            std::fprintf(out, "FILEVERSION %d, %d, %d, %d\n", version[0], version[1], version[2],
+                         version[3]);
         } else if (line.size() >= 26 && StartsWith(line, kValuePrefix)) {
-            std::fprintf(out, "%s%d.%d.%d.%d\\000\\000\"\n", kValuePrefix, version[0],
-                         version[1], version[2], version[3]);
+            std::fprintf(out, "%s%d.%d.%d.%d\\000\\000\"\n", kValuePrefix, version[0], version[1],
+                         version[2], version[3]);
         } else {
             std::fwrite(line.data(), 1, line.size(), out);
             std::fputc('\n', out);

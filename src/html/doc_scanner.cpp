@@ -1,5 +1,6 @@
 #include "html/doc_scanner.h"
 
+#include "foundation/tree_walk.h"
 #include "platform/platform.h"
 
 #include <cstdio>
@@ -42,16 +43,14 @@ const char* BriefAfter(const char* p) {
 const char* LastOccurrence(const char* line, size_t len, const char* word) {
     size_t n = std::strlen(word);
     for (size_t i = len; i >= n; --i)
-        if (std::memcmp(line + i - n, word, n) == 0)
-            return line + i - n;
+        if (std::memcmp(line + i - n, word, n) == 0) return line + i - n;
     return nullptr;
 }
 
 // The line and its "\n", appended in one step.
 void AppendLine(String& target, const char* line, size_t len, const char* ending) {
     char buffer[kMaxLineLength + 4];
-    if (len > kMaxLineLength)
-        len = kMaxLineLength;
+    if (len > kMaxLineLength) len = kMaxLineLength;
     std::memcpy(buffer, line, len);
     std::strcpy(buffer + len, ending);
     target += buffer;
@@ -67,13 +66,11 @@ public:
     void Feed(const char* data, size_t size) {
         for (size_t i = 0; i < size; ++i) {
             piece_[used_++] = data[i];
-            if (data[i] == '\n' || used_ == kMaxLineLength)
-                Emit();
+            if (data[i] == '\n' || used_ == kMaxLineLength) Emit();
         }
     }
     void Finish() {
-        if (used_ > 0)
-            Emit();
+        if (used_ > 0) Emit();
     }
 
 private:
@@ -103,8 +100,7 @@ void DocScanner::StartText() {
 int DocScanner::ScanPath(const char* path) {
     // Binary mode: line ends are trimmed anyway, and a Ctrl-Z does not end the text early.
     FILE* in = platform::OpenFile(path, "rb");
-    if (!in)
-        return 0;
+    if (!in) return 0;
     StartText();
     Splitter splitter(*this);
     static thread_local char block[65536];
@@ -125,8 +121,7 @@ void DocScanner::ScanBuffer(const char* data, size_t size) {
 
 void DocScanner::ScanLine(const char* line) {
     size_t len = std::strlen(line);
-    if (len > kMaxLineLength)
-        len = kMaxLineLength;
+    if (len > kMaxLineLength) len = kMaxLineLength;
     while (len > 0 && static_cast<unsigned char>(line[len - 1]) < ' ')
         --len;
     char trimmed[kMaxLineLength + 1];
@@ -134,10 +129,8 @@ void DocScanner::ScanLine(const char* line) {
     trimmed[len] = 0;
 
     // A line can open and close a block comment at once.
-    if (!blockComment_ && std::strstr(trimmed, "/*"))
-        blockComment_ = true;
-    if (blockComment_ && std::strstr(trimmed, "*/"))
-        blockComment_ = false;
+    if (!blockComment_ && std::strstr(trimmed, "/*")) blockComment_ = true;
+    if (blockComment_ && std::strstr(trimmed, "*/")) blockComment_ = false;
 
     switch (state_) {
     case Idle:
@@ -151,16 +144,12 @@ void DocScanner::ScanLine(const char* line) {
         ScanDoc(trimmed, len);
         break;
     case ClassCode:
-        if (current_)
-            AppendLine(current_->code, trimmed, len, "\n");
-        if (len > 0 && trimmed[0] == '}')
-            state_ = Idle;
+        if (current_) AppendLine(current_->code, trimmed, len, "\n");
+        if (len > 0 && trimmed[0] == '}') state_ = Idle;
         break;
     case MacroCode:
-        if (current_)
-            AppendLine(current_->code, trimmed, len, "\n");
-        if (len == 0 || trimmed[len - 1] != '\\')
-            state_ = Idle;
+        if (current_) AppendLine(current_->code, trimmed, len, "\n");
+        if (len == 0 || trimmed[len - 1] != '\\') state_ = Idle;
         break;
     }
 }
@@ -170,11 +159,9 @@ void DocScanner::ScanDoc(const char* line, size_t len) {
         state_ = Idle;
         return;
     }
-    if (StartsWith(line, "//"))
-        return;
+    if (StartsWith(line, "//")) return;
     htSymbol* target = state_ == FileDoc ? static_cast<htSymbol*>(file_) : current_;
-    if (!target)
-        return;
+    if (!target) return;
     if (len > 0 && line[len - 1] == '~')
         AppendLine(target->text, line, len - 1, "\x03\n");
     else
@@ -194,8 +181,7 @@ void DocScanner::ScanIdle(const char* line, size_t len) {
     if (len > 9 && StartsWith(line, "/** ")) {
         if (const char* colons = std::strstr(line, "::")) {
             htClass* c = FindOrCreateClass(Name(line + 4, static_cast<size_t>(colons - line - 4)));
-            current_ = FindOrCreateMember(*c, Name(colons + 2, std::strlen(colons + 2)),
-                                          ByComment);
+            current_ = FindOrCreateMember(*c, Name(colons + 2, std::strlen(colons + 2)), ByComment);
             state_ = MemberDoc;
             return;
         }
@@ -217,8 +203,8 @@ void DocScanner::ScanIdle(const char* line, size_t len) {
         return;
     }
     if (!blockComment_) {
-        if (ClassHead(line, len) || FunctionDefinition(line, len) ||
-            MemberDefinition(line, len) || Define(line, len))
+        if (ClassHead(line, len) || FunctionDefinition(line, len) || MemberDefinition(line, len) ||
+            Define(line, len))
             return;
     }
     if (std::strcmp(line, "/**") == 0) {
@@ -228,14 +214,12 @@ void DocScanner::ScanIdle(const char* line, size_t len) {
 }
 
 bool DocScanner::ClassHead(const char* line, size_t len) {
-    if (len <= 6 || !IsIdent(line[0]) || line[len - 1] == '\\')
-        return false;
+    if (len <= 6 || !IsIdent(line[0]) || line[len - 1] == '\\') return false;
     const char* lower = LastOccurrence(line, len, "class");
     const char* upper = LastOccurrence(line, len, "CLASS");
     const char* word = lower && (!upper || lower > upper) ? lower : upper;
     // The word must be followed by a character of the line that ends it.
-    if (!word || word + 5 >= line + len || IsIdent(word[5]))
-        return false;
+    if (!word || word + 5 >= line + len || IsIdent(word[5])) return false;
     const char* p = word + 5;
     while (*p && !IsIdent(*p))
         ++p;
@@ -252,8 +236,7 @@ bool DocScanner::FunctionDefinition(const char* line, size_t len) {
         std::strstr(line, "::"))
         return false;
     const char* paren = std::strchr(line, '(');
-    if (!paren)
-        return false;
+    if (!paren) return false;
     const char* end = paren;
     while (end > line && !IsIdent(end[-1]))
         --end;
@@ -271,15 +254,13 @@ bool DocScanner::MemberDefinition(const char* line, size_t len) {
         !std::strchr(line, '('))
         return false;
     const char* colons = std::strstr(line, "::");
-    if (!colons)
-        return false;
+    if (!colons) return false;
     const char* classBegin = colons;
     while (classBegin > line && IsIdent(classBegin[-1]))
         --classBegin;
     const char* member = colons + 2;
     const char* memberEnd = std::strchr(member, '(');
-    if (!memberEnd)
-        memberEnd = line + len;
+    if (!memberEnd) memberEnd = line + len;
     htClass* c = FindOrCreateClass(Name(classBegin, static_cast<size_t>(colons - classBegin)));
     htSymbol* m =
         FindOrCreateMember(*c, Name(member, static_cast<size_t>(memberEnd - member)), ByCode);
@@ -293,8 +274,7 @@ bool DocScanner::MemberDefinition(const char* line, size_t len) {
 }
 
 bool DocScanner::Define(const char* line, size_t len) {
-    if (len <= 8 || !StartsWith(line, "#define"))
-        return false;
+    if (len <= 8 || !StartsWith(line, "#define")) return false;
     const char* p = line + 7;
     while (*p && !IsIdent(*p))
         ++p;
@@ -303,8 +283,7 @@ bool DocScanner::Define(const char* line, size_t len) {
     // A bare guard such as #define FOO_H names nothing to document (blanks after it included).
     while (*after == ' ')
         ++after;
-    if (*after == 0)
-        return true;
+    if (*after == 0) return true;
     htSymbol* m = FindOrCreateMacro(Name(p, n), ByCode);
     m->code = "";
     AppendLine(m->code, line, len, "\n");
@@ -316,8 +295,7 @@ bool DocScanner::Define(const char* line, size_t len) {
 }
 
 void DocScanner::NoteInFile(htSymbol* symbol, BasicTableau& fileList) {
-    if (inFile_.insert(symbol).second)
-        fileList.Append(symbol);
+    if (inFile_.insert(symbol).second) fileList.Append(symbol);
 }
 
 htSymbol* DocScanner::FindOrCreate(std::unordered_map<std::string, std::vector<htSymbol*>>& index,
@@ -328,8 +306,7 @@ htSymbol* DocScanner::FindOrCreate(std::unordered_map<std::string, std::vector<h
     std::vector<htSymbol*>& same = index[name];
     for (htSymbol* s : same) {
         if ((rule == ByCode ? s->code : s->text).Length() == 0) {
-            if (fileList)
-                NoteInFile(s, *fileList);
+            if (fileList) NoteInFile(s, *fileList);
             return s;
         }
     }
@@ -337,8 +314,7 @@ htSymbol* DocScanner::FindOrCreate(std::unordered_map<std::string, std::vector<h
     s->name = name.c_str();
     projectList.Append(s);
     same.push_back(s);
-    if (fileList)
-        NoteInFile(s, *fileList);
+    if (fileList) NoteInFile(s, *fileList);
     return s;
 }
 
@@ -358,8 +334,7 @@ htClass* DocScanner::FindOrCreateClass(const std::string& name) {
         c->name = name.c_str();
         project_.classes.Append(c);
     }
-    if (file_)
-        NoteInFile(c, file_->classes);
+    if (file_) NoteInFile(c, file_->classes);
     return c;
 }
 
@@ -367,41 +342,33 @@ htSymbol* DocScanner::FindOrCreateMember(htClass& owner, const std::string& name
     return FindOrCreate(members_[&owner], name, rule, owner.members, nullptr);
 }
 
-std::string CompanionPath(const char* sourcePath) { return std::string(sourcePath) + ".txt"; }
+std::string CompanionPath(const char* sourcePath) {
+    return std::string(sourcePath) + ".txt";
+}
 
 namespace {
 
-// Longest directory path the walk goes into.
-constexpr size_t kMaxWalkPath = 4000;
-
-void Walk(DocScanner& scanner, htProjet& project, const std::string& directory,
-          const std::string& pattern, int depth) {
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory((directory + "\\" + pattern).c_str(), false, entries);
-    for (const platform::DirEntry& entry : entries) {
-        if (entry.isDirectory || entry.name.empty() || entry.name[0] == '.')
-            continue;
+// Each matching file becomes a file of the model, read after its companion file.
+class ModelVisitor : public TreeVisitor {
+public:
+    ModelVisitor(DocScanner& scanner, htProjet& project) : scanner_(scanner), project_(project) {}
+    void VisitFile(const WalkDirectory& directory, const platform::DirEntry& entry) override {
         htFile* file = new htFile;
-        std::string path = directory + "\\" + entry.name;
+        std::string path = directory.path + "\\" + entry.name;
         file->path = path.c_str();
         file->name = entry.name.c_str();
-        project.files.Append(file);
-        scanner.BeginFile(*file);
-        scanner.ScanPath(CompanionPath(path.c_str()).c_str());
-        scanner.ScanPath(path.c_str());
+        project_.files.Append(file);
+        scanner_.BeginFile(*file);
+        // Only a regular companion: a pipe of that name would wait for a writer for ever.
+        std::string companion = CompanionPath(path.c_str());
+        if (platform::GetFileStatus(companion.c_str()).isFile) scanner_.ScanPath(companion.c_str());
+        scanner_.ScanPath(path.c_str());
     }
-    if (depth >= kMaxWalkDepth)
-        return;
-    std::vector<platform::DirEntry> children;
-    platform::ListDirectory((directory + "\\*").c_str(), true, children);
-    for (const platform::DirEntry& child : children) {
-        if (!child.isDirectory || child.name.empty() || child.name[0] == '.')
-            continue;
-        std::string sub = directory + "\\" + child.name;
-        if (sub.size() <= kMaxWalkPath)
-            Walk(scanner, project, sub, pattern, depth + 1);
-    }
-}
+
+private:
+    DocScanner& scanner_;
+    htProjet& project_;
+};
 
 } // namespace
 
@@ -412,20 +379,14 @@ std::unique_ptr<htProjet> BuildModel(const char* directory, const char* patterns
     project->directory = directory ? directory : "";
     project->patterns = patterns ? patterns : "";
     DocScanner scanner(*project);
-    std::string list = patterns ? patterns : "";
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t end = list.find(';', start);
-        if (end == std::string::npos)
-            end = list.size();
-        std::string pattern = list.substr(start, end - start);
-        // Blanks around a pattern are the user's spacing, not part of it.
-        size_t first = pattern.find_first_not_of(' ');
-        size_t last = pattern.find_last_not_of(' ');
-        if (first != std::string::npos)
-            Walk(scanner, *project, directory ? directory : "",
-                 pattern.substr(first, last - first + 1), 0);
-        start = end + 1;
+    ModelVisitor visitor(scanner, *project);
+    // One walk of the whole tree per pattern: the files of the first pattern come first.
+    for (const std::string& pattern : SplitPatterns(patterns)) {
+        WalkOptions options;
+        options.patterns = pattern.c_str();
+        options.maxDepth = kMaxWalkDepth;
+        options.maxPathLength = kMaxWalkPath;
+        WalkTree(directory ? directory : "", options, visitor);
     }
     project->SortLists();
     return project;

@@ -20,8 +20,10 @@ namespace html {
 constexpr unsigned kMaxLineLength = 4095;
 // Member definition lines longer than this are not taken (their code has no room in the model).
 constexpr unsigned kMaxMemberLineLength = 255;
-// The walk goes no deeper than this below the project directory (a link loop ends there).
+// The walk goes no deeper than this below the project directory, and into no directory with a
+// longer path.
 constexpr int kMaxWalkDepth = 64;
+constexpr size_t kMaxWalkPath = 4000;
 
 class DocScanner {
 public:
@@ -84,8 +86,8 @@ private:
 // The companion documentation file of a source: its path followed by ".txt".
 std::string CompanionPath(const char* sourcePath);
 
-// Walks the project directory and its subdirectories for each pattern (separated by ";"),
-// reads every matching file after its companion file, and sorts the lists.
+// Walks the project directory and its subdirectories (but hidden ones) for each pattern
+// (separated by ";"), reads every matching file after its companion file, and sorts the lists.
 std::unique_ptr<htProjet> BuildModel(const char* directory, const char* patterns,
                                      const char* projectName);
 

@@ -65,6 +65,8 @@ FILE* OpenFile(const char* path, const char* mode);
 struct FileStatus {
     bool exists = false;
     bool isDirectory = false;
+    // A regular file (or a link to one): opening it never waits for a writer or a device.
+    bool isFile = false;
     bool readOnly = false;
     uint64_t size = 0;
     int64_t lastWrite = 0; // seconds since 1970-01-01 UTC
@@ -88,13 +90,20 @@ bool ChangeDirectory(const char* path);
 
 struct DirEntry {
     std::string name;
+    // A real directory; a link to one is never reported as one, so nobody descends into it.
     bool isDirectory = false;
+    // A symbolic link or junction (Win32: a reparse point), reported by what it leads to: as a
+    // file when it leads to a regular file, as a link to a directory (isDirectory false) when
+    // it leads to a directory.
+    bool isLink = false;
     bool readOnly = false;
     uint64_t size = 0;
     int64_t lastWrite = 0;
 };
-// Lists "dir\pattern" ('*' and '?' wildcards, "*.*" is everything). Names starting with '.'
-// ("." and ".." included) are reported: callers skip them. Directories only when asked.
+// Lists "dir\pattern" ('*' and '?' wildcards, "*.*" is everything): regular files, and
+// directories and links to directories only when asked. Anything else (FIFOs, devices, sockets,
+// links to those or to nothing) is left out, so that opening a listed file never blocks.
+// Names starting with '.' ("." and ".." included) are reported: callers skip them.
 // POSIX matches without regard to case and lists in byte order of names; Win32 lists as
 // FindFirstFileA does. False when the directory cannot be read.
 bool ListDirectory(const char* pattern, bool withDirectories, std::vector<DirEntry>& out);

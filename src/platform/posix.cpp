@@ -49,6 +49,7 @@ FileStatus FromStat(const struct stat& st) {
     FileStatus status;
     status.exists = true;
     status.isDirectory = S_ISDIR(st.st_mode);
+    status.isFile = S_ISREG(st.st_mode);
     status.readOnly = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     status.size = static_cast<uint64_t>(st.st_size);
     status.lastWrite = static_cast<int64_t>(st.st_mtime);
@@ -69,9 +70,9 @@ DateTime FromTm(const std::tm& tm) {
 
 const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                              "Thursday", "Friday", "Saturday"};
-const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                               "July",    "August",   "September", "October", "November",
-                               "December"};
+const char* const kMonths[] = {"January",   "February", "March",    "April",
+                               "May",       "June",     "July",     "August",
+                               "September", "October",  "November", "December"};
 
 } // namespace
 
@@ -97,16 +98,14 @@ FILE* OpenFile(const char* path, const char* mode) {
 
 FileStatus GetFileStatus(const char* path) {
     struct stat st;
-    if (::stat(NativePath(path).c_str(), &st) != 0)
-        return FileStatus();
+    if (::stat(NativePath(path).c_str(), &st) != 0) return FileStatus();
     return FromStat(st);
 }
 
 bool SetReadOnly(const char* path, bool readOnly) {
     std::string native = NativePath(path);
     struct stat st;
-    if (::stat(native.c_str(), &st) != 0)
-        return false;
+    if (::stat(native.c_str(), &st) != 0) return false;
     mode_t mode = st.st_mode & 07777;
     mode = readOnly ? (mode & ~(S_IWUSR | S_IWGRP | S_IWOTH)) : (mode | S_IWUSR);
     return ::chmod(native.c_str(), mode) == 0;
@@ -123,19 +122,16 @@ bool SetFileDosTime(const char* path, uint16_t dosDate, uint16_t dosTime) {
     tm.tm_sec = t.second;
     tm.tm_isdst = -1;
     std::time_t when = std::mktime(&tm);
-    if (when == static_cast<std::time_t>(-1))
-        return false;
+    if (when == static_cast<std::time_t>(-1)) return false;
     struct timeval times[2] = {{when, 0}, {when, 0}};
     return ::utimes(NativePath(path).c_str(), times) == 0;
 }
 
 bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime) {
     FileStatus status = GetFileStatus(path);
-    if (!status.exists)
-        return false;
+    if (!status.exists) return false;
     DateTime t = LocalFromUnix(status.lastWrite);
-    if (t.year < 1980)
-        return false;
+    if (t.year < 1980) return false;
     dosDate = PackDosDate(t.year, t.month, t.day);
     dosTime = PackDosTime(t.hour, t.minute, t.second);
     return true;
@@ -143,21 +139,25 @@ bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime) {
 
 bool RenameFile(const char* from, const char* to) {
     // Windows' MoveFile refuses to replace an existing file; keep that rule here too.
-    if (FileExists(to))
-        return false;
+    if (FileExists(to)) return false;
     return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
 }
 
-bool RemoveFile(const char* path) { return ::unlink(NativePath(path).c_str()) == 0; }
+bool RemoveFile(const char* path) {
+    return ::unlink(NativePath(path).c_str()) == 0;
+}
 
-bool MakeDirectory(const char* path) { return ::mkdir(NativePath(path).c_str(), 0777) == 0; }
+bool MakeDirectory(const char* path) {
+    return ::mkdir(NativePath(path).c_str(), 0777) == 0;
+}
 
-bool RemoveEmptyDirectory(const char* path) { return ::rmdir(NativePath(path).c_str()) == 0; }
+bool RemoveEmptyDirectory(const char* path) {
+    return ::rmdir(NativePath(path).c_str()) == 0;
+}
 
 bool CopyWholeFile(const char* from, const char* to) {
     FILE* in = OpenFile(from, "rb");
-    if (!in)
-        return false;
+    if (!in) return false;
     FILE* out = OpenFile(to, "wb");
     if (!out) {
         std::fclose(in);
@@ -186,38 +186,39 @@ bool CopyWholeFile(const char* from, const char* to) {
 
 std::string CurrentDirectory() {
     char buffer[4096];
-    if (!::getcwd(buffer, sizeof buffer))
-        return std::string();
+    if (!::getcwd(buffer, sizeof buffer)) return std::string();
     return buffer;
 }
 
-bool ChangeDirectory(const char* path) { return ::chdir(NativePath(path).c_str()) == 0; }
+bool ChangeDirectory(const char* path) {
+    return ::chdir(NativePath(path).c_str()) == 0;
+}
 
 bool ListDirectory(const char* pattern, bool withDirectories, std::vector<DirEntry>& out) {
     std::string full = pattern ? pattern : "";
     size_t cut = full.find_last_of("\\/");
     std::string directory = cut == std::string::npos ? "." : full.substr(0, cut);
     std::string mask = cut == std::string::npos ? full : full.substr(cut + 1);
-    if (directory.empty())
-        directory = "/";
+    if (directory.empty()) directory = "/";
     std::string nativeDirectory = NativePath(directory.c_str());
     DIR* dir = ::opendir(nativeDirectory.c_str());
-    if (!dir)
-        return false;
+    if (!dir) return false;
     std::vector<DirEntry> found;
     while (struct dirent* entry = ::readdir(dir)) {
-        if (!MatchPattern(entry->d_name, mask.c_str()))
-            continue;
+        if (!MatchPattern(entry->d_name, mask.c_str())) continue;
+        // The entry itself first, so a link is known as one; then what a link leads to.
         struct stat st;
         std::string child = nativeDirectory + "/" + entry->d_name;
-        if (::stat(child.c_str(), &st) != 0)
-            continue;
+        if (::lstat(child.c_str(), &st) != 0) continue;
+        bool link = S_ISLNK(st.st_mode);
+        if (link && ::stat(child.c_str(), &st) != 0) continue;
+        if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) continue;
         FileStatus status = FromStat(st);
-        if (status.isDirectory && !withDirectories)
-            continue;
+        if (status.isDirectory && !withDirectories) continue;
         DirEntry item;
         item.name = entry->d_name;
-        item.isDirectory = status.isDirectory;
+        item.isDirectory = status.isDirectory && !link;
+        item.isLink = link;
         item.readOnly = status.readOnly;
         item.size = status.size;
         item.lastWrite = status.lastWrite;
@@ -237,7 +238,9 @@ DateTime NowUtc() {
     return FromTm(tm);
 }
 
-DateTime NowLocal() { return LocalFromUnix(static_cast<int64_t>(std::time(nullptr))); }
+DateTime NowLocal() {
+    return LocalFromUnix(static_cast<int64_t>(std::time(nullptr)));
+}
 
 DateTime LocalFromUnix(int64_t seconds) {
     std::time_t when = static_cast<std::time_t>(seconds);
@@ -269,10 +272,8 @@ std::string FormatTime(const DateTime& when) {
 
 std::string UserName() {
     if (const char* user = std::getenv("USER"))
-        if (*user)
-            return user;
-    if (struct passwd* pw = ::getpwuid(::getuid()))
-        return pw->pw_name;
+        if (*user) return user;
+    if (struct passwd* pw = ::getpwuid(::getuid())) return pw->pw_name;
     return std::string();
 }
 

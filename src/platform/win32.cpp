@@ -75,17 +75,21 @@ Launcher& SystemLauncher() {
     return launcher;
 }
 
-std::string NativePath(const char* path) { return path ? path : ""; }
+std::string NativePath(const char* path) {
+    return path ? path : "";
+}
 
-FILE* OpenFile(const char* path, const char* mode) { return std::fopen(path, mode); }
+FILE* OpenFile(const char* path, const char* mode) {
+    return std::fopen(path, mode);
+}
 
 FileStatus GetFileStatus(const char* path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data))
-        return FileStatus();
+    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return FileStatus();
     FileStatus status;
     status.exists = true;
     status.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    status.isFile = !status.isDirectory && !(data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE);
     status.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
     status.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     status.lastWrite = UnixFromFileTime(data.ftLastWriteTime);
@@ -94,12 +98,10 @@ FileStatus GetFileStatus(const char* path) {
 
 bool SetReadOnly(const char* path, bool readOnly) {
     DWORD attributes = ::GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     attributes = readOnly ? (attributes | FILE_ATTRIBUTE_READONLY)
                           : (attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-    if (attributes == 0)
-        attributes = FILE_ATTRIBUTE_NORMAL;
+    if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
     return ::SetFileAttributesA(path, attributes) != 0;
 }
 
@@ -110,8 +112,7 @@ bool SetFileDosTime(const char* path, uint16_t dosDate, uint16_t dosTime) {
         return false;
     HANDLE file = ::CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    if (file == INVALID_HANDLE_VALUE) return false;
     BOOL ok = ::SetFileTime(file, nullptr, nullptr, &utc);
     ::CloseHandle(file);
     return ok != 0;
@@ -130,36 +131,50 @@ bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime) {
     return true;
 }
 
-bool RenameFile(const char* from, const char* to) { return ::MoveFileA(from, to) != 0; }
+bool RenameFile(const char* from, const char* to) {
+    return ::MoveFileA(from, to) != 0;
+}
 
-bool RemoveFile(const char* path) { return ::DeleteFileA(path) != 0; }
+bool RemoveFile(const char* path) {
+    return ::DeleteFileA(path) != 0;
+}
 
-bool MakeDirectory(const char* path) { return ::CreateDirectoryA(path, nullptr) != 0; }
+bool MakeDirectory(const char* path) {
+    return ::CreateDirectoryA(path, nullptr) != 0;
+}
 
-bool RemoveEmptyDirectory(const char* path) { return ::RemoveDirectoryA(path) != 0; }
+bool RemoveEmptyDirectory(const char* path) {
+    return ::RemoveDirectoryA(path) != 0;
+}
 
-bool CopyWholeFile(const char* from, const char* to) { return ::CopyFileA(from, to, FALSE) != 0; }
+bool CopyWholeFile(const char* from, const char* to) {
+    return ::CopyFileA(from, to, FALSE) != 0;
+}
 
 std::string CurrentDirectory() {
     char buffer[MAX_PATH + 1];
     DWORD n = ::GetCurrentDirectoryA(sizeof buffer, buffer);
-    if (n == 0 || n >= sizeof buffer)
-        return std::string();
+    if (n == 0 || n >= sizeof buffer) return std::string();
     return std::string(buffer, n);
 }
 
-bool ChangeDirectory(const char* path) { return ::SetCurrentDirectoryA(path) != 0; }
+bool ChangeDirectory(const char* path) {
+    return ::SetCurrentDirectoryA(path) != 0;
+}
 
 bool ListDirectory(const char* pattern, bool withDirectories, std::vector<DirEntry>& out) {
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA(pattern, &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (find == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
+        DWORD attributes = data.dwFileAttributes;
+        if (attributes & FILE_ATTRIBUTE_DEVICE) continue;
+        bool directory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (directory && !withDirectories) continue;
+        // Junctions and symbolic links are reparse points: told apart from real directories.
         DirEntry item;
-        item.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (item.isDirectory && !withDirectories)
-            continue;
+        item.isLink = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        item.isDirectory = directory && !item.isLink;
         item.name = data.cFileName;
         item.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
         item.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -203,9 +218,13 @@ std::string DateText(const DateTime& when, DWORD flags) {
 }
 } // namespace
 
-std::string FormatShortDate(const DateTime& when) { return DateText(when, DATE_SHORTDATE); }
+std::string FormatShortDate(const DateTime& when) {
+    return DateText(when, DATE_SHORTDATE);
+}
 
-std::string FormatLongDate(const DateTime& when) { return DateText(when, DATE_LONGDATE); }
+std::string FormatLongDate(const DateTime& when) {
+    return DateText(when, DATE_LONGDATE);
+}
 
 std::string FormatTime(const DateTime& when) {
     SYSTEMTIME st = ToSystemTime(when);
@@ -217,8 +236,7 @@ std::string FormatTime(const DateTime& when) {
 std::string UserName() {
     char buffer[257];
     DWORD size = sizeof buffer;
-    if (!::GetUserNameA(buffer, &size))
-        return std::string();
+    if (!::GetUserNameA(buffer, &size)) return std::string();
     return buffer;
 }
 

@@ -1,6 +1,7 @@
 // One resource script through GenerateFromRc: the classes of its dialogs and the macros of its
-// menus, text for text.
+// menus, text for text; and the records the scanner hands on.
 #include "codegen_test_support.h"
+#include "temp_dir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@ using namespace qelvo;
 using qelvo::codegen::DialogGenerator;
 using qelvo::testing_support::RcOutput;
 using qelvo::testing_support::RunScript;
+using qelvo::testing_support::TempDir;
 using testing::HasSubstr;
 using testing::Not;
 
@@ -76,17 +78,17 @@ TEST(Dialogs, StandardButtonsKeepTheirIdentifiers) {
 TEST(Dialogs, ControlsWithoutADefinedNameGiveNothing) {
     DialogGenerator generator;
     RcOutput out = RunScript(
-        generator, "#define IDC_NAME 101\n" +
-                       Dialog("ABOUT",
-                              " CONTROL \"Text\", -1, \"static\", SS_LEFT | WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"Text\", -1, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", 105, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", IDC_OTHER, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", IDC_NAME, \"static\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", IDC_NAME , \"edit\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", , \"edit\", WS_CHILD, 1, 1, 9, 9\n"
-                              " CONTROL \"\", idok, \"button\", WS_CHILD, 1, 1, 9, 9\n"
-                              " EDITTEXT IDC_NAME, 1, 1, 9, 9\n"));
+        generator,
+        "#define IDC_NAME 101\n" +
+            Dialog("ABOUT", " CONTROL \"Text\", -1, \"static\", SS_LEFT | WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"Text\", -1, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", 105, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", IDC_OTHER, \"edit\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", IDC_NAME, \"static\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", IDC_NAME , \"edit\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", , \"edit\", WS_CHILD, 1, 1, 9, 9\n"
+                            " CONTROL \"\", idok, \"button\", WS_CHILD, 1, 1, 9, 9\n"
+                            " EDITTEXT IDC_NAME, 1, 1, 9, 9\n"));
     EXPECT_EQ(generator.controls.count, 0);
     EXPECT_THAT(out.header, HasSubstr("  public :\n  public :\n    void rcInit() ;\n"));
     EXPECT_THAT(out.source, HasSubstr("void rcABOUT::rcInit()\n{\n}\n"));
@@ -232,14 +234,13 @@ TEST(Defines, NameAfterTheKeywordAndOneSeparator) {
 }
 
 TEST(Scripts, WindowsLineEndsGiveTheSameOutput) {
-    std::string script = "#define IDM_OPEN 201\n#define IDC_NAME 101\n"
-                         "IDM_MAIN MENU\n{\n MENUITEM \"&Open\", IDM_OPEN\n}\n" +
-                         Dialog("MAIN", " CONTROL \"\", IDC_NAME, \"edit\", 0, 1, 1, 9, 9\n",
-                                "MENU IDM_MAIN\n");
+    std::string script =
+        "#define IDM_OPEN 201\n#define IDC_NAME 101\n"
+        "IDM_MAIN MENU\n{\n MENUITEM \"&Open\", IDM_OPEN\n}\n" +
+        Dialog("MAIN", " CONTROL \"\", IDC_NAME, \"edit\", 0, 1, 1, 9, 9\n", "MENU IDM_MAIN\n");
     std::string crlf;
     for (char c : script) {
-        if (c == '\n')
-            crlf += '\r';
+        if (c == '\n') crlf += '\r';
         crlf += c;
     }
     DialogGenerator first;
@@ -261,4 +262,37 @@ TEST(Scripts, AMissingScriptWritesNothing) {
     EXPECT_EQ(std::ftell(source), 0);
     std::fclose(header);
     std::fclose(source);
+}
+
+TEST(Scripts, TheScannerHandsMenusThenEachDialogToItsSink) {
+    struct Records : codegen::RcRecordSink {
+        void MenuItems(const Tableau<codegen::MenuItemEntry>& items) override {
+            log += "menus";
+            for (int i = 0; i < items.count; ++i)
+                log += std::string(" ") + items[i]->menu + ":" + items[i]->item + "=" +
+                       items[i]->value;
+            log += "\n";
+        }
+        void Dialog(const codegen::DialogRecord& dialog) override {
+            log += std::string(dialog.name) + " menu " + dialog.menu +
+                   (dialog.closed ? "" : " unclosed") + " controls";
+            for (int i = 0; i < dialog.controls.count; ++i)
+                log += std::string(" ") + dialog.controls[i]->member;
+            log += "\n";
+        }
+        std::string log;
+    } records;
+    TempDir dir;
+    // The menu follows the dialog that names it, and the script ends inside a second dialog.
+    std::string path =
+        dir.Write("s.rc", "#define IDM_OPEN 201\n#define IDC_NAME 101\n" +
+                              Dialog("FIRST", " CONTROL \"\", IDC_NAME, \"edit\", 0, 1, 1, 9, 9\n",
+                                     "MENU IDM_MAIN\n") +
+                              "IDM_MAIN MENU\n{\n MENUITEM \"&Open\", IDM_OPEN\n}\n"
+                              "CUT DIALOG 0, 0, 1, 1\n{\n");
+    DialogGenerator generator;
+    EXPECT_EQ(generator.ScanRc(path.c_str(), records), 1);
+    EXPECT_EQ(records.log, "menus IDM_MAIN:OPEN=201\n"
+                           "FIRST menu IDM_MAIN controls NAME\n"
+                           "CUT menu  unclosed controls\n");
 }

@@ -42,8 +42,7 @@ std::string Numbered(const std::string& text, int counter, int* counterAfter = n
     DialogGenerator generator;
     generator.buildCounter = counter;
     generator.NumberVersionFile(dir.path().c_str());
-    if (counterAfter)
-        *counterAfter = generator.buildCounter;
+    if (counterAfter) *counterAfter = generator.buildCounter;
     return testing_support::UnixLines(dir.Read("VERSION.RC"));
 }
 
@@ -235,17 +234,19 @@ TEST(Version, AFailedRenumberingLeavesTheFileAsItWas) {
     EXPECT_FALSE(platform::FileExists(stale.File("VERSION.$$$").c_str()));
 }
 
-#ifndef _WIN32
 TEST(Version, ALoopOfLinkedDirectoriesEnds) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the link is made with a POSIX call";
+#else
     TempDir dir;
     dir.Write("VERSION.RC", "FILEVERSION 1,0,0,0\n");
     std::string native = platform::NativePath(dir.path().c_str());
     ASSERT_EQ(::symlink(native.c_str(), (native + "/loop").c_str()), 0);
     DialogGenerator generator;
     generator.NumberVersionTree(dir.path().c_str());
-    // Visited once per level the path buffers allow, then no further.
-    EXPECT_GT(generator.buildCounter, 10);
-    EXPECT_LT(generator.buildCounter, 200);
     ::unlink((native + "/loop").c_str());
-}
+    // The link is not followed: the one file is numbered once.
+    EXPECT_EQ(generator.buildCounter, 1);
+    EXPECT_EQ(dir.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 1\n"));
 #endif
+}

@@ -7,6 +7,11 @@
 
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace qelvo;
 using namespace qelvo::html;
 using qelvo::testing_support::TempDir;
@@ -38,12 +43,13 @@ struct Scan {
     }
 };
 
-std::string S(const String& s) { return s.c_str(); }
+std::string S(const String& s) {
+    return s.c_str();
+}
 
 htSymbol* Member(htClass* c, const char* name) {
     for (int i = 0; c && i < c->members.count; ++i)
-        if (S(c->members[i]->name) == name)
-            return c->members[i];
+        if (S(c->members[i]->name) == name) return c->members[i];
     return nullptr;
 }
 
@@ -152,9 +158,9 @@ TEST(DocScanner, ForwardDeclarationStartsAClassDeclarationUpToAClosingBrace) {
 TEST(DocScanner, ClassHeadTakesTheLaterOfClassAndCLASS) {
     Scan s;
     s.Text("class _EXPORTCLASS TWindow : public TBase\n}\n");
-    s.Text("struct CLASS_X myclass\n");  // "class" ends the line: not a class head
-    s.Text("class TEnd \\\n");           // a continued line is not one either
-    s.Text(" class TIndented {\n");      // nor one that starts with a blank
+    s.Text("struct CLASS_X myclass\n"); // "class" ends the line: not a class head
+    s.Text("class TEnd \\\n");          // a continued line is not one either
+    s.Text(" class TIndented {\n");     // nor one that starts with a blank
     EXPECT_NE(s.Class("TWindow"), nullptr);
     EXPECT_EQ(s.Class("_EXPORTCLASS"), nullptr);
     EXPECT_EQ(s.project.classes.count, 1);
@@ -173,7 +179,7 @@ TEST(DocScanner, FunctionNameIsTheIdentifierNearestBeforeTheParenthesis) {
     Scan s;
     s.Text("static int  Compute  (int a)\nint Fine(int a) \n  int Indented(int a)\nx()\n");
     EXPECT_NE(s.Function("Compute"), nullptr);
-    EXPECT_EQ(s.Function("Fine"), nullptr);  // a trailing blank: it does not end with ")"
+    EXPECT_EQ(s.Function("Fine"), nullptr); // a trailing blank: it does not end with ")"
     EXPECT_EQ(s.Function("Indented"), nullptr);
     EXPECT_NE(s.Function("x"), nullptr);
     EXPECT_EQ(s.project.functions.count, 2);
@@ -290,6 +296,26 @@ TEST(DocScanner, CompanionFileDocumentsAMemberDefinedInTheSource) {
     ASSERT_EQ(c->members.count, 1);
     EXPECT_EQ(S(c->members[0]->text), "From the companion file.\n");
     EXPECT_EQ(S(c->members[0]->code), "int Size(int a)\n");
+}
+
+TEST(DocScanner, PipesAreNeitherSourcesNorCompanions) {
+#ifdef _WIN32
+    GTEST_SKIP() << "pipes are made with a POSIX call";
+#else
+    TempDir dir;
+    dir.Write("b.cpp", "int B(int a)\n");
+    std::string source = platform::NativePath(dir.File("a.cpp").c_str());
+    std::string companion = platform::NativePath(dir.File("b.cpp.txt").c_str());
+    ASSERT_EQ(::mkfifo(source.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(companion.c_str(), 0600), 0);
+    // Opening either would wait for a writer: the scan ends instead.
+    std::unique_ptr<htProjet> p = BuildModel(dir.path().c_str(), "*.cpp", "P");
+    ::unlink(source.c_str());
+    ::unlink(companion.c_str());
+    ASSERT_EQ(p->files.count, 1);
+    EXPECT_EQ(S(p->files[0]->name), "b.cpp");
+    EXPECT_NE(p->FindFunction("B"), nullptr);
+#endif
 }
 
 TEST(DocScanner, WalkVisitsPatternsInOrderAndSubdirectories) {
