@@ -1,6 +1,7 @@
 // One resource script through GenerateFromRc: the classes of its dialogs and the macros of its
 // menus, text for text; and the records the scanner hands on.
 #include "codegen_test_support.h"
+#include "platform/platform.h"
 #include "temp_dir.h"
 
 #include <gmock/gmock.h>
@@ -254,8 +255,11 @@ TEST(Scripts, WindowsLineEndsGiveTheSameOutput) {
 
 TEST(Scripts, AMissingScriptWritesNothing) {
     DialogGenerator generator;
-    FILE* header = std::tmpfile();
-    FILE* source = std::tmpfile();
+    // Files of the test's own: the C library's temporary files land in the drive's root, which
+    // other processes share.
+    TempDir dir;
+    FILE* header = platform::OpenFile(dir.Write("rc.h", "").c_str(), "w+b");
+    FILE* source = platform::OpenFile(dir.Write("rc.cpp", "").c_str(), "w+b");
     ASSERT_TRUE(header && source);
     EXPECT_EQ(generator.GenerateFromRc(header, source, "no\\such\\dir\\missing.rc"), 0);
     EXPECT_EQ(std::ftell(header), 0);
