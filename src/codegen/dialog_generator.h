@@ -24,7 +24,8 @@ class LineReader;
 
 // Most entries a table takes while one script is processed; further entries are left out.
 constexpr int kTableEntries = 255;
-// Most bytes of a resource-script line that are looked at.
+// Most bytes of a resource-script line read at once; the rest of a longer line is read as the
+// next piece, so nothing after the limit is thrown away.
 constexpr size_t kRcLineBytes = 1022;
 
 // Told what one Make did, for whoever shows it (the command-line tool prints it).
