@@ -15,26 +15,38 @@ namespace {
 
 class Report : public codegen::CodegenListener {
 public:
-    void DirectoryGenerated(const char* headerPath, const char* sourcePath, int ok) override {
-        if (ok) {
-            std::printf("generated %s\n", DisplayPath(headerPath));
-            std::printf("generated %s\n", DisplayPath(sourcePath));
-            ++generated;
-        } else {
-            std::fprintf(stderr, "qelvo: could not write %s", DisplayPath(headerPath));
-            std::fprintf(stderr, " and %s\n", DisplayPath(sourcePath));
-            ++failed;
-        }
+    void DirectoryGenerated(const char* headerPath, const char* sourcePath) override {
+        std::printf("generated %s\n", DisplayPath(headerPath));
+        std::printf("generated %s\n", DisplayPath(sourcePath));
+        ++generated;
     }
-    void VersionNumbered(const char* path, int ok) override {
-        if (ok) {
-            std::printf("numbered %s\n", DisplayPath(path));
-            ++numbered;
-        } else {
-            std::fprintf(stderr, "qelvo: could not renumber %s (left as it was)\n",
-                         DisplayPath(path));
-            ++failed;
+    void VersionNumbered(const char* path, int build) override {
+        std::printf("numbered %s (build %d)\n", DisplayPath(path), build);
+        ++numbered;
+    }
+    void Notice(const codegen::CodegenNotice& notice) override {
+        std::string where = DisplayPath(notice.path);
+        if (notice.line) where += ":" + std::to_string(notice.line);
+        switch (notice.kind) {
+        case codegen::NoticeKind::kScript:
+            std::fprintf(stderr, "qelvo: %s: warning: %s\n", where.c_str(), notice.text);
+            return;
+        case codegen::NoticeKind::kNothingToNumber:
+            std::printf("%s %s\n", where.c_str(), notice.text);
+            return;
+        case codegen::NoticeKind::kRefused:
+            std::fprintf(stderr, "qelvo: %s: %s: left as it was\n", where.c_str(), notice.text);
+            break;
+        case codegen::NoticeKind::kBusy:
+            std::fprintf(stderr, "qelvo: %s: %s: nothing was changed\n", where.c_str(),
+                         notice.text);
+            break;
+        case codegen::NoticeKind::kFailed:
+            std::fprintf(stderr, "qelvo: %s %s%s%s\n", where.c_str(), notice.text,
+                         *notice.why ? ": " : "", notice.why);
+            break;
         }
+        ++failed;
     }
 
     int generated = 0;
@@ -65,16 +77,14 @@ int DirectoryArgument(int argc, char** argv, const char* command, std::string& d
 
 int RunRcgen(int argc, char** argv) {
     std::string directory;
-    if (int status = DirectoryArgument(argc, argv, "rcgen", directory))
-        return status;
+    if (int status = DirectoryArgument(argc, argv, "rcgen", directory)) return status;
     Report report;
     codegen::DialogGenerator generator;
     generator.enabled = 1;
     generator.listener = &report;
     generator.GenerateForProject(directory.c_str());
     if (report.generated == 0 && report.failed == 0)
-        std::printf("rcgen: dialog classes of %s are up to date\n",
-                    DisplayPath(directory.c_str()));
+        std::printf("rcgen: dialog classes of %s are up to date\n", DisplayPath(directory.c_str()));
     else
         std::printf("rcgen: %d director%s regenerated\n", report.generated,
                     report.generated == 1 ? "y" : "ies");
@@ -83,8 +93,7 @@ int RunRcgen(int argc, char** argv) {
 
 int RunVersion(int argc, char** argv) {
     std::string directory;
-    if (int status = DirectoryArgument(argc, argv, "version", directory))
-        return status;
+    if (int status = DirectoryArgument(argc, argv, "version", directory)) return status;
     Report report;
     codegen::DialogGenerator generator;
     generator.versionEnabled = 1;

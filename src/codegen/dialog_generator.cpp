@@ -85,9 +85,16 @@ void DialogGenerator::GenerateForProject(const char* directory) {
         WalkTree(directory, ScriptWalk(), visitor);
     }
     if (versionEnabled) {
+        // A tree another run is numbering is left alone, the counter included.
+        int counter = buildCounter;
         if (buildCounter < INT_MAX) ++buildCounter;
-        NumberVersionTree(directory);
+        if (!NumberVersionTree(directory)) buildCounter = counter;
     }
+}
+
+void DialogGenerator::Notify(NoticeKind kind, const char* path, int line, const std::string& text,
+                             const std::string& why) {
+    if (listener) listener->Notice(CodegenNotice{kind, path, line, text.c_str(), why.c_str()});
 }
 
 int DialogGenerator::NeedsRegeneration(const char* directory, const char* name) {
@@ -113,7 +120,8 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name,
             std::fclose(header);
             platform::RemoveFile(headerPath.c_str());
         }
-        if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), 0);
+        Notify(NoticeKind::kFailed, (header ? sourcePath : headerPath).c_str(), 0,
+               "cannot be written", platform::LastErrorText());
         return 0;
     }
 
@@ -131,7 +139,11 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name,
         platform::RemoveFile(headerPath.c_str());
         platform::RemoveFile(sourcePath.c_str());
     }
-    if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), ok);
+    if (!ok)
+        Notify(NoticeKind::kFailed, headerPath.c_str(), 0, "cannot be written",
+               platform::LastErrorText());
+    else if (listener)
+        listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str());
     return ok;
 }
 

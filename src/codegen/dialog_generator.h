@@ -21,6 +21,7 @@ namespace qelvo {
 namespace codegen {
 
 class LineReader;
+struct VersionTarget;
 
 // Most entries a table takes while one script is processed; further entries are left out.
 constexpr int kTableEntries = 255;
@@ -28,13 +29,32 @@ constexpr int kTableEntries = 255;
 // next piece, so nothing after the limit is thrown away.
 constexpr size_t kRcLineBytes = 1022;
 
+// What a notice is about.
+enum class NoticeKind {
+    kScript,          // a script the generated code mends or leaves partly out (a warning)
+    kNothingToNumber, // a version file without a FILEVERSION statement, left as it was
+    kRefused,         // a version number out of range: the file left as it was
+    kBusy,            // another run is numbering the tree: nothing was changed
+    kFailed,          // a file or directory could not be read or written
+};
+
+struct CodegenNotice {
+    NoticeKind kind;
+    const char* path; // the file or directory it is about
+    int line;         // its line (from 1) when it is about one, else 0
+    const char* text; // what happened, for the user
+    const char* why;  // the system's words for a failure, else empty
+};
+
 // Told what one Make did, for whoever shows it (the command-line tool prints it).
 class CodegenListener {
 public:
-    // After GenerateDirectory; ok is 0 when a generated file could not be written.
-    virtual void DirectoryGenerated(const char* headerPath, const char* sourcePath, int ok) = 0;
-    // After NumberVersionFile found a version file; ok is 0 when it kept its old content.
-    virtual void VersionNumbered(const char* path, int ok) = 0;
+    // Both generated files of a directory were written.
+    virtual void DirectoryGenerated(const char* headerPath, const char* sourcePath) = 0;
+    // A version file was given the build number.
+    virtual void VersionNumbered(const char* path, int build) = 0;
+    // Anything else worth telling: warnings about scripts and every file left as it was.
+    virtual void Notice(const CodegenNotice& notice) = 0;
 
 protected:
     ~CodegenListener() = default;
@@ -74,20 +94,25 @@ public:
     int GenerateFromRc(FILE* header, FILE* source, const char* rcPath);
     // Hands the script's menu items and dialogs to sink; 0 when it cannot be opened.
     int ScanRc(const char* rcPath, RcRecordSink& sink);
-    // Numbers the version files of the whole tree, deepest directories first.
-    void NumberVersionTree(const char* directory);
-    // Numbers the directory's VERSION.RC: 1 when renumbered, 0 when there is none or it kept
-    // its old content.
+    // Numbers the version files of the whole tree, deepest directories first. 0 when another
+    // run was found numbering it: then nothing was changed.
+    int NumberVersionTree(const char* directory);
+    // Numbers the directory's VERSION.RC: 1 when renumbered, 0 when there is none, another run
+    // is numbering it, or it kept its old content.
     int NumberVersionFile(const char* directory);
 
 private:
     class ProjectVisitor;
     class VersionVisitor;
 
+    void Notify(NoticeKind kind, const char* path, int line, const std::string& text,
+                const std::string& why = std::string());
+
     // The same with the directory's scripts or version files as the walk found them.
     int GenerateDirectory(const char* directory, const char* name,
                           const std::vector<platform::DirEntry>& scripts);
-    int NumberVersionFile(const char* directory, const std::vector<platform::DirEntry>& files);
+    int ClaimWorkFile(const VersionTarget& target);
+    int NumberClaimed(const VersionTarget& target);
     void ScanDefines(LineReader& reader);
     void ScanMenus(LineReader& reader, RcRecordSink& sink);
     void ScanDialogs(LineReader& reader, RcRecordSink& sink);
@@ -95,7 +120,6 @@ private:
     void AddDefine(const char* name, const char* value);
     void AddMenuItem(const char* identifier, const char* menu);
     void AddControl(const char* line);
-    int RewriteVersionFile(const std::string& original, const std::string& work);
 };
 
 // "dir\name", the engine's way of joining paths.

@@ -6,7 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/wait.h>
 
 using namespace qelvo;
@@ -28,8 +30,7 @@ ToolRun Qelvo(const std::string& arguments, const TempDir& scratch) {
         std::string("'") + QELVO_CLI_PATH + "' " + arguments + " 2>'" + errors + "'";
     ToolRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
+    if (!pipe) return run;
     char buffer[4096];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
@@ -68,9 +69,9 @@ TEST(Cli, RcgenWritesTheDialogClassesOnce) {
     ToolRun run = Qelvo("rcgen " + Quoted(project) + "/", scratch);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_THAT(run.out, HasSubstr("generated " + Shown(project + "\\Dialogs\\rcDialogs.h") +
-                                   "\ngenerated " +
-                                   Shown(project + "\\Dialogs\\rcDialogs.cpp") + "\n"));
+    EXPECT_THAT(run.out,
+                HasSubstr("generated " + Shown(project + "\\Dialogs\\rcDialogs.h") +
+                          "\ngenerated " + Shown(project + "\\Dialogs\\rcDialogs.cpp") + "\n"));
     EXPECT_THAT(run.out, HasSubstr("generated " + Shown(project + "\\rc.cpp") + "\n"));
     EXPECT_THAT(run.out, HasSubstr("rcgen: 3 directories regenerated\n"));
     std::string expected = GoldenCase("project_tree") + "\\expected\\";
@@ -89,9 +90,9 @@ TEST(Cli, VersionNumbersTheTreeWithAFreshCounter) {
     ASSERT_TRUE(testing_support::CopyTree(GoldenCase("version_numbering") + "\\input", project));
     ToolRun run = Qelvo("version " + Quoted(project), scratch);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "numbered " + Shown(project + "\\Lib\\VERSION.RC") + "\nnumbered " +
-                           Shown(project + "\\VERSION.RC") +
-                           "\nversion: 2 files numbered, build number 42\n");
+    EXPECT_EQ(run.out, "numbered " + Shown(project + "\\Lib\\VERSION.RC") +
+                           " (build 42)\nnumbered " + Shown(project + "\\VERSION.RC") +
+                           " (build 42)\nversion: 2 files numbered, build number 42\n");
     std::string expected = GoldenCase("version_numbering") + "\\expected\\";
     EXPECT_EQ(scratch.Read("project\\VERSION.RC"),
               testing_support::ReadWholeFile(expected + "VERSION.RC"));
@@ -130,6 +131,6 @@ TEST(Cli, AFailureToWriteGivesStatusOne) {
     platform::MakeDirectory(scratch.File("rc.cpp").c_str()); // blocks the source file
     ToolRun run = Qelvo("rcgen " + Quoted(scratch.path()), scratch);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qelvo: could not write " + Shown(scratch.File("rc.h")) + " and " +
-                           Shown(scratch.File("rc.cpp")) + "\n");
+    EXPECT_EQ(run.err, "qelvo: " + Shown(scratch.File("rc.cpp")) +
+                           " cannot be written: " + std::strerror(EISDIR) + "\n");
 }
