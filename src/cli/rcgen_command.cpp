@@ -88,7 +88,7 @@ int RunRcgen(int argc, char** argv) {
     else
         std::printf("rcgen: %d director%s regenerated\n", report.generated,
                     report.generated == 1 ? "y" : "ies");
-    return report.failed ? 1 : 0;
+    return report.failed ? 2 : 0;
 }
 
 int RunVersion(int argc, char** argv) {
@@ -104,7 +104,7 @@ int RunVersion(int argc, char** argv) {
     else
         std::printf("version: %d file%s numbered, build number %d\n", report.numbered,
                     report.numbered == 1 ? "" : "s", generator.buildCounter);
-    return report.failed ? 1 : 0;
+    return report.failed ? 2 : 0;
 }
 
 } // namespace cli

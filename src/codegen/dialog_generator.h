@@ -88,11 +88,12 @@ public:
     // the older of the two; 0 otherwise.
     int NeedsRegeneration(const char* directory, const char* name);
     // Rewrites rc<name>.h and rc<name>.cpp from every *.rc of the directory (hidden names and
-    // links left out); 0 when they could not be written.
+    // links left out), each written whole under a work name and then renamed into place; 0 when
+    // a script could not be read or a file written, and then both are left as they were.
     int GenerateDirectory(const char* directory, const char* name);
     // Appends the output for one script; 0 (nothing written) when it cannot be opened.
     int GenerateFromRc(FILE* header, FILE* source, const char* rcPath);
-    // Hands the script's menu items and dialogs to sink; 0 when it cannot be opened.
+    // Hands the script's menu items and dialogs to sink; 0 when it cannot be opened or read.
     int ScanRc(const char* rcPath, RcRecordSink& sink);
     // Numbers the version files of the whole tree, deepest directories first. 0 when another
     // run was found numbering it: then nothing was changed.

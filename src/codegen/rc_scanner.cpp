@@ -36,8 +36,9 @@ int DialogGenerator::ScanRc(const char* rcPath, RcRecordSink& sink) {
     ScanMenus(reader, sink);
     reader.Rewind();
     ScanDialogs(reader, sink);
+    int ok = !reader.Failed();
     std::fclose(file);
-    return 1;
+    return ok;
 }
 
 const DefineEntry* DialogGenerator::FindDefine(const char* name) const {

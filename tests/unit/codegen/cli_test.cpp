@@ -1,4 +1,5 @@
 // The qelvo tool's rcgen and version commands, run as a program on copies of the golden cases.
+#include "cli_run.h"
 #include "codegen_test_support.h"
 #include "platform/platform.h"
 #include "temp_dir.h"
@@ -9,47 +10,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/wait.h>
 
 using namespace qelvo;
 using qelvo::testing_support::GoldenCase;
+using qelvo::testing_support::Qelvo;
+using qelvo::testing_support::Quoted;
+using qelvo::testing_support::Shown;
 using qelvo::testing_support::TempDir;
+using qelvo::testing_support::ToolRun;
 using testing::HasSubstr;
-
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    std::string out; // stdout
-    std::string err; // stderr
-};
-
-ToolRun Qelvo(const std::string& arguments, const TempDir& scratch) {
-    std::string errors = platform::NativePath(scratch.File("stderr.txt").c_str());
-    std::string command =
-        std::string("'") + QELVO_CLI_PATH + "' " + arguments + " 2>'" + errors + "'";
-    ToolRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = scratch.Read("stderr.txt");
-    return run;
-}
-
-std::string Quoted(const std::string& enginePath) {
-    return "'" + platform::NativePath(enginePath.c_str()) + "'";
-}
-
-std::string Shown(const std::string& enginePath) {
-    return platform::NativePath(enginePath.c_str());
-}
-
-} // namespace
 
 TEST(Cli, HelpListsTheCommands) {
     TempDir scratch;
@@ -125,12 +94,12 @@ TEST(Cli, AMissingDirectoryIsAUsageError) {
     EXPECT_EQ(extra.err, "qelvo: usage: qelvo version DIR\n");
 }
 
-TEST(Cli, AFailureToWriteGivesStatusOne) {
+TEST(Cli, AFailureToWriteGivesStatusTwo) {
     TempDir scratch;
     scratch.Write("a.rc", "A DIALOG 0, 0, 1, 1\n{\n}\n");
     platform::MakeDirectory(scratch.File("rc.cpp").c_str()); // blocks the source file
     ToolRun run = Qelvo("rcgen " + Quoted(scratch.path()), scratch);
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "qelvo: " + Shown(scratch.File("rc.cpp")) +
-                           " cannot be written: " + std::strerror(EISDIR) + "\n");
+                           " cannot be replaced: " + std::strerror(EISDIR) + "\n");
 }

@@ -9,6 +9,10 @@
 
 #include <vector>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 using namespace qelvo;
 using qelvo::codegen::CodegenListener;
 using qelvo::codegen::DialogGenerator;
@@ -238,6 +242,34 @@ TEST(Project, AFileThatCannotBeWrittenLeavesNoHalfPair) {
     // A directory that does not exist: nothing happens.
     EXPECT_EQ(generator.GenerateDirectory(dir.File("missing").c_str(), "M"), 0);
     EXPECT_EQ(generator.NeedsRegeneration(dir.File("missing").c_str(), "M"), 1);
+}
+
+TEST(Project, TheGeneratedFilesAreWrittenUnderWorkNamesAndNeverThroughALink) {
+    TempDir dir;
+    dir.Write("a.rc", kAboutScript);
+#ifndef _WIN32
+    // Links left where the work file and the source go lead out of the tree.
+    TempDir elsewhere;
+    elsewhere.Write("one", "outside\n");
+    elsewhere.Write("two", "outside\n");
+    std::string native = platform::NativePath(dir.path().c_str());
+    ASSERT_EQ(::symlink(platform::NativePath(elsewhere.File("one").c_str()).c_str(),
+                        (native + "/rc.h.$$$").c_str()),
+              0);
+    ASSERT_EQ(::symlink(platform::NativePath(elsewhere.File("two").c_str()).c_str(),
+                        (native + "/rc.cpp").c_str()),
+              0);
+#endif
+    DialogGenerator generator;
+    ASSERT_EQ(generator.GenerateDirectory(dir.path().c_str(), ""), 1);
+    EXPECT_THAT(dir.Read("rc.h"), HasSubstr(PlatformLines("} ;\n\n#endif\n")));
+    EXPECT_THAT(dir.Read("rc.cpp"), HasSubstr("  NAME.Get(this, 101) ;"));
+    EXPECT_FALSE(platform::FileExists(dir.File("rc.h.$$$").c_str()));
+    EXPECT_FALSE(platform::FileExists(dir.File("rc.cpp.$$$").c_str()));
+#ifndef _WIN32
+    EXPECT_EQ(elsewhere.Read("one"), "outside\n");
+    EXPECT_EQ(elsewhere.Read("two"), "outside\n");
+#endif
 }
 
 namespace {
