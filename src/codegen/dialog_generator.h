@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -117,10 +118,20 @@ private:
     void ScanDefines(LineReader& reader);
     void ScanMenus(LineReader& reader, RcRecordSink& sink);
     void ScanDialogs(LineReader& reader, RcRecordSink& sink);
+    void EndDialog(const char* dialog, const char* menu, int line, RcRecordSink& sink);
     const DefineEntry* FindDefine(const char* name) const;
+    const DefineEntry* FindUsable(const char* identifier, int line, const char* user);
     void AddDefine(const char* name, const char* value);
-    void AddMenuItem(const char* identifier, const char* menu);
-    void AddControl(const char* line);
+    void AddMenuItem(const char* identifier, const char* menu, int line);
+    void AddControl(const char* line, int lineNumber);
+    // A warning about the script being scanned (line 0: about the whole script).
+    void Warn(int line, const std::string& text);
+
+    // The script being scanned, the entries its pass left out for want of room, and the
+    // names whose definitions were too long to keep.
+    const char* scriptPath_ = "";
+    int leftOut_ = 0;
+    std::set<std::string> longDefines_;
 };
 
 // "dir\name", the engine's way of joining paths.

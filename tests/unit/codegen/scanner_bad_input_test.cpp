@@ -140,17 +140,6 @@ TEST(BadInput, UnbalancedBraces) {
     EXPECT_EQ(Count(out.source, "void rcA::rcInit()"), 1u);
 }
 
-TEST(BadInput, AScriptThatEndsInsideADialogLeavesItsClassOpen) {
-    DialogGenerator generator;
-    RcOutput out = RunScript(generator, "#define IDC_A 1\nDONE DIALOG 0, 0, 1, 1\n{\n}\n"
-                                        "CUT DIALOG 0, 0, 1, 1\n{\n"
-                                        " CONTROL \"\", IDC_A, \"edit\", 0, 1, 1, 9, 9");
-    EXPECT_THAT(out.header, HasSubstr("class rcCUT : public Dialog\n{\n  public :\n"));
-    EXPECT_EQ(Count(out.header, "} ;\n"), 1u);
-    EXPECT_THAT(out.source, Not(HasSubstr("rcCUT")));
-    EXPECT_EQ(generator.controls.count, 1);
-}
-
 TEST(BadInput, BinaryJunkGivesBoundedOutput) {
     std::mt19937 random(20240305);
     for (int round = 0; round < 20; ++round) {
