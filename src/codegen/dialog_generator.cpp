@@ -86,6 +86,12 @@ class DialogGenerator::ProjectVisitor : public TreeVisitor {
 public:
     explicit ProjectVisitor(DialogGenerator& generator) : generator_(generator) {}
     void LeaveDirectory(const WalkDirectory& directory) override {
+        // Its scripts are unknown: classes written now would lack their dialogs.
+        if (!directory.error.empty()) {
+            generator_.Notify(NoticeKind::kFailed, directory.path.c_str(), 0, "cannot be listed",
+                              directory.error);
+            return;
+        }
         if (Stale(directory.path.c_str(), directory.name.c_str(), directory.files))
             generator_.GenerateDirectory(directory.path.c_str(), directory.name.c_str(),
                                          directory.files);

@@ -78,15 +78,23 @@ struct VersionTarget {
 // Directories are left after everything below them: the deepest come first.
 class DialogGenerator::VersionVisitor : public TreeVisitor {
 public:
+    explicit VersionVisitor(DialogGenerator& generator) : generator_(generator) {}
     void LeaveDirectory(const WalkDirectory& directory) override {
+        // A directory that cannot be listed may hold a version file nobody numbers: say so.
+        if (!directory.error.empty())
+            generator_.Notify(NoticeKind::kFailed, directory.path.c_str(), 0, "cannot be listed",
+                              directory.error);
         std::string name = FindVersionFile(directory.files);
         if (!name.empty()) targets.emplace_back(directory.path, name);
     }
     std::vector<VersionTarget> targets;
+
+private:
+    DialogGenerator& generator_;
 };
 
 int DialogGenerator::NumberVersionTree(const char* directory) {
-    VersionVisitor visitor;
+    VersionVisitor visitor(*this);
     WalkTree(directory, VersionWalk(), visitor);
     // Every claim first: a tree another run is numbering is left alone as a whole.
     std::vector<const VersionTarget*> claimed;
