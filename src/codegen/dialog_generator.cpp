@@ -133,6 +133,15 @@ void DialogGenerator::Notify(NoticeKind kind, const char* path, int line, const 
     if (listener) listener->Notice(CodegenNotice{kind, path, line, text.c_str(), why.c_str()});
 }
 
+int DialogGenerator::ScriptCount(const char* directory) {
+    struct Counter : TreeVisitor {
+        void VisitFile(const WalkDirectory&, const platform::DirEntry&) override { ++count; }
+        int count = 0;
+    } counter;
+    WalkTree(directory, ScriptWalk(), counter);
+    return counter.count;
+}
+
 int DialogGenerator::NeedsRegeneration(const char* directory, const char* name) {
     return Stale(directory, name, Scripts(directory));
 }

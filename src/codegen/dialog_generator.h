@@ -85,6 +85,9 @@ public:
     // Dialog classes in the directory and each immediate sub-directory (when enabled), then
     // the numbering of the whole tree (when versionEnabled).
     void GenerateForProject(const char* directory);
+    // How many resource scripts the generation would read in the directory and its immediate
+    // sub-directories.
+    int ScriptCount(const char* directory);
     // 1 when rc<name>.h or rc<name>.cpp is missing or a script of the directory is newer than
     // the older of the two; 0 otherwise.
     int NeedsRegeneration(const char* directory, const char* name);

@@ -224,7 +224,7 @@ int DialogGenerator::NumberClaimed(const VersionTarget& target) {
     bool numbering = result.failure.empty() && !result.refusedLine && renumbering.Found();
     if (numbering && platform::GetFileStatus(target.backup.c_str()).isDirectory) {
         result.failedPath = target.backup;
-        result.failure = "is a directory: the backup cannot be kept there";
+        result.failure = "a directory stands where the backup goes";
         numbering = false;
     }
     if (numbering && !platform::MoveReplacing(target.work.c_str(), target.original.c_str())) {
@@ -241,7 +241,7 @@ int DialogGenerator::NumberClaimed(const VersionTarget& target) {
                    renumbering.Refusal());
         else
             Notify(NoticeKind::kNothingToNumber, target.original.c_str(), 0,
-                   "has no FILEVERSION statement: nothing to number");
+                   "no FILEVERSION statement, nothing to number");
         return 0;
     }
 

@@ -101,8 +101,8 @@ TEST(CliFiles, AScriptThatCannotBeReadLeavesTheGeneratedFilesAsTheyWere) {
     ASSERT_EQ(::chmod((native + "/b.rc").c_str(), 0), 0);
     ToolRun run = Qelvo("rcgen " + Quoted(project), scratch, Unprivileged());
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "qelvo: " + Shown(project + "\\b.rc") +
-                           " cannot be read: " + std::strerror(EACCES) + "\n");
+    EXPECT_EQ(run.err, "qelvo: rcgen: " + Shown(project + "\\b.rc") +
+                           ": cannot be read: " + std::strerror(EACCES) + "\n");
     EXPECT_EQ(scratch.Read("project\\rc.h"), header);
     EXPECT_FALSE(platform::FileExists((project + "\\rc.h.$$$").c_str()));
 }
