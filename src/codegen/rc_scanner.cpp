@@ -52,6 +52,7 @@ int DialogGenerator::ScanRc(const char* rcPath, RcRecordSink& sink) {
     ScanDialogs(reader, sink);
     int ok = !reader.Failed();
     std::fclose(file);
+    scriptPath_ = "";
     return ok;
 }
 
