@@ -154,7 +154,8 @@ int RunRcgen(int argc, char** argv) {
     generator.listener = &report;
     // Pairs of empty classes all over a tree that has no script would help nobody.
     if (generator.ScriptCount(directory.c_str()) == 0) {
-        std::printf("rcgen: no resource script in %s or its sub-directories\n", where.c_str());
+        std::printf("rcgen: no resource script in %s or its immediate sub-directories\n",
+                    where.c_str());
         return 1;
     }
     generator.GenerateForProject(directory.c_str());

@@ -121,8 +121,8 @@ TEST(Cli, RcgenFindsNothingWithoutAScript) {
     empty.Write("notes.txt", "no script\n");
     ToolRun run = Qelvo("rcgen " + Quoted(empty.path()), scratch);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out,
-              "rcgen: no resource script in " + Shown(empty.path()) + " or its sub-directories\n");
+    EXPECT_EQ(run.out, "rcgen: no resource script in " + Shown(empty.path()) +
+                           " or its immediate sub-directories\n");
     EXPECT_EQ(run.err, "");
     EXPECT_FALSE(platform::FileExists(empty.File("rc.h").c_str()));
     EXPECT_FALSE(platform::FileExists(empty.File("sub\\rcsub.h").c_str()));
