@@ -1,5 +1,6 @@
 // The commands of the `qelvo` tool. Each takes the arguments after its name and gives the exit
-// status: 0 done, 1 the engine failed, 2 bad usage or a missing directory.
+// status: 0 done, 1 nothing found, 2 bad usage or an error (told on stderr with the path and the
+// system's reason).
 #pragma once
 
 namespace qelvo {
@@ -13,6 +14,8 @@ int RunHtml(int argc, char** argv);    // qelvo html DIR [--filters PATTERNS] [-
 int UsageError(const char* message);
 // The path as the platform writes it ('\' on Windows, '/' elsewhere).
 const char* DisplayPath(const char* enginePath);
+// --help or -h.
+bool IsHelp(const char* argument);
 
 } // namespace cli
 } // namespace qelvo

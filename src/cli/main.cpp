@@ -1,3 +1,4 @@
+// qelvo COMMAND [ARGS]: the engines outside the IDE. Every command answers --help on stdout.
 #include "cli/commands.h"
 #include "platform/platform.h"
 
@@ -16,7 +17,16 @@ int UsageError(const char* message) {
 const char* DisplayPath(const char* enginePath) {
     static std::string shown;
     shown = platform::NativePath(enginePath);
+#ifdef _WIN32
+    // A path given with '/' is joined with '\' below it: show it one way.
+    for (char& c : shown)
+        if (c == '/') c = '\\';
+#endif
     return shown.c_str();
+}
+
+bool IsHelp(const char* argument) {
+    return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
 }
 
 namespace {
@@ -24,27 +34,50 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(int, char**);
-    const char* help;
+    const char* usage;     // after "qelvo "
+    std::string (*what)(); // one line: what it does
+    bool ownHelp;          // it answers --help itself, with more than its line
 };
+
+#ifdef QELVO_HAVE_RCGEN_COMMAND
+std::string RcgenLine() {
+    return "generate the dialog classes of DIR's resource scripts";
+}
+std::string VersionLine() {
+    return "raise the build number of every VERSION.RC in DIR and below";
+}
+#endif
+#ifdef QELVO_HAVE_HTML_COMMAND
+std::string HtmlLine() {
+    return "write the HTML documentation of DIR's sources into " +
+           std::string(DisplayPath("DIR\\qHTML"));
+}
+#endif
 
 const Command kCommands[] = {
 #ifdef QELVO_HAVE_RCGEN_COMMAND
-    {"rcgen", RunRcgen, "rcgen DIR        generate the dialog classes of DIR's resource scripts"},
-    {"version", RunVersion, "version DIR      advance the build number of every VERSION.RC below DIR"},
+    {"rcgen", RunRcgen, "rcgen DIR", RcgenLine, true},
+    {"version", RunVersion, "version DIR", VersionLine, true},
 #endif
 #ifdef QELVO_HAVE_HTML_COMMAND
-    {"html", RunHtml,
-     "html DIR [--filters PATTERNS] [--name NAME]\n"
-     "                   write the HTML documentation of DIR's sources into DIR\\qHTML"},
+    {"html", RunHtml, "html DIR [--filters PATTERNS] [--name NAME]", HtmlLine, false},
 #endif
-    {nullptr, nullptr, nullptr},
+    {nullptr, nullptr, nullptr, nullptr, false},
 };
 
 void PrintHelp(FILE* out) {
     std::fprintf(out, "usage: qelvo COMMAND [ARGS]\n\ncommands:\n");
-    for (const Command* c = kCommands; c->name; ++c)
-        std::fprintf(out, "  %s\n", c->help);
-    std::fprintf(out, "  --help           this text\n");
+    for (const Command* c = kCommands; c->name; ++c) {
+        std::string usage = c->usage;
+        if (usage.size() < 16)
+            std::fprintf(out, "  %-16s %s\n", c->usage, c->what().c_str());
+        else
+            std::fprintf(out, "  %s\n  %-16s %s\n", c->usage, "", c->what().c_str());
+    }
+    std::fprintf(out, "  %-16s %s\n\n", "--help", "this text");
+    std::fprintf(out, "qelvo COMMAND --help tells more of a command.\n"
+                      "Exit status: 0 done, 1 nothing found, 2 bad usage or an error (told on "
+                      "stderr).\n");
 }
 
 } // namespace
@@ -57,13 +90,18 @@ int main(int argc, char** argv) {
         PrintHelp(stderr);
         return 2;
     }
-    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    if (IsHelp(argv[1])) {
         PrintHelp(stdout);
         return 0;
     }
-    for (const Command* c = kCommands; c->name; ++c)
-        if (std::strcmp(argv[1], c->name) == 0)
-            return c->run(argc - 2, argv + 2);
+    for (const Command* c = kCommands; c->name; ++c) {
+        if (std::strcmp(argv[1], c->name) != 0) continue;
+        if (!c->ownHelp && argc > 2 && IsHelp(argv[2])) {
+            std::printf("usage: qelvo %s\n\n%s.\n", c->usage, c->what().c_str());
+            return 0;
+        }
+        return c->run(argc - 2, argv + 2);
+    }
     std::fprintf(stderr, "qelvo: unknown command '%s'\n", argv[1]);
     PrintHelp(stderr);
     return 2;

@@ -48,6 +48,36 @@ int Stale(const char* directory, const char* name, const std::vector<platform::D
     return 0;
 }
 
+// The work names of the generated files while they are written.
+const char kWorkSuffix[] = ".$$$";
+
+// The first thing that went wrong in a directory's generation.
+struct GenerationFailure {
+    std::string path, text, why;
+
+    void Fail(const std::string& where, const char* what) {
+        if (!text.empty()) return;
+        why = platform::LastErrorText();
+        path = where;
+        text = what;
+    }
+};
+
+// A fresh work file in text mode (each line feed becomes the platform's line end). One left by
+// an interrupted Make holds nothing anybody needs; whatever bears the name now is not written
+// through.
+FILE* CreateWorkFile(const std::string& path, GenerationFailure& failure) {
+    platform::RemoveFile(path.c_str());
+    FILE* file = platform::OpenNewFile(path.c_str(), true);
+    if (!file) failure.Fail(path, "cannot be created");
+    return file;
+}
+
+int Close(FILE* file) {
+    int ok = !std::ferror(file);
+    return std::fclose(file) == 0 && ok;
+}
+
 } // namespace
 
 // Sub-directories are left before the directory above them: each gets its pair named after
@@ -56,6 +86,12 @@ class DialogGenerator::ProjectVisitor : public TreeVisitor {
 public:
     explicit ProjectVisitor(DialogGenerator& generator) : generator_(generator) {}
     void LeaveDirectory(const WalkDirectory& directory) override {
+        // Its scripts are unknown: classes written now would lack their dialogs.
+        if (!directory.error.empty()) {
+            generator_.Notify(NoticeKind::kFailed, directory.path.c_str(), 0, "cannot be listed",
+                              directory.error);
+            return;
+        }
         if (Stale(directory.path.c_str(), directory.name.c_str(), directory.files))
             generator_.GenerateDirectory(directory.path.c_str(), directory.name.c_str(),
                                          directory.files);
@@ -85,9 +121,25 @@ void DialogGenerator::GenerateForProject(const char* directory) {
         WalkTree(directory, ScriptWalk(), visitor);
     }
     if (versionEnabled) {
+        // A tree another run is numbering is left alone, the counter included.
+        int counter = buildCounter;
         if (buildCounter < INT_MAX) ++buildCounter;
-        NumberVersionTree(directory);
+        if (!NumberVersionTree(directory)) buildCounter = counter;
     }
+}
+
+void DialogGenerator::Notify(NoticeKind kind, const char* path, int line, const std::string& text,
+                             const std::string& why) {
+    if (listener) listener->Notice(CodegenNotice{kind, path, line, text.c_str(), why.c_str()});
+}
+
+int DialogGenerator::ScriptCount(const char* directory) {
+    struct Counter : TreeVisitor {
+        void VisitFile(const WalkDirectory&, const platform::DirEntry&) override { ++count; }
+        int count = 0;
+    } counter;
+    WalkTree(directory, ScriptWalk(), counter);
+    return counter.count;
 }
 
 int DialogGenerator::NeedsRegeneration(const char* directory, const char* name) {
@@ -98,41 +150,49 @@ int DialogGenerator::GenerateDirectory(const char* directory, const char* name) 
     return GenerateDirectory(directory, name, Scripts(directory));
 }
 
+// Both files are written whole under work names and only then renamed over the generated
+// ones, each in one step: a generated file is complete or absent, so a Make interrupted while
+// writing never leaves a cut file that the next one takes for up to date.
 int DialogGenerator::GenerateDirectory(const char* directory, const char* name,
                                        const std::vector<platform::DirEntry>& scripts) {
     String headerPath = GeneratedPath(directory, name, ".h");
     String sourcePath = GeneratedPath(directory, name, ".cpp");
-    if (platform::FileExists(headerPath.c_str())) platform::RemoveFile(headerPath.c_str());
-    if (platform::FileExists(sourcePath.c_str())) platform::RemoveFile(sourcePath.c_str());
+    std::string headerWork = std::string(headerPath.c_str()) + kWorkSuffix;
+    std::string sourceWork = std::string(sourcePath.c_str()) + kWorkSuffix;
+    GenerationFailure failure;
 
-    // Text mode: each line feed becomes the platform's line end.
-    FILE* header = platform::OpenFile(headerPath.c_str(), "w");
-    FILE* source = header ? platform::OpenFile(sourcePath.c_str(), "w") : nullptr;
-    if (!source) {
-        if (header) {
-            std::fclose(header);
-            platform::RemoveFile(headerPath.c_str());
+    FILE* header = CreateWorkFile(headerWork, failure);
+    FILE* source = header ? CreateWorkFile(sourceWork, failure) : nullptr;
+    if (source) {
+        RcWriter writer(header, source);
+        writer.Begin(name);
+        for (const platform::DirEntry& script : scripts) {
+            String path = JoinPath(directory, script.name.c_str());
+            if (!ScanRc(path.c_str(), writer)) {
+                failure.Fail(path.c_str(), "cannot be read");
+                break;
+            }
         }
-        if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), 0);
+        writer.End(name);
+    }
+    if (header && !Close(header)) failure.Fail(headerWork, "cannot be written");
+    if (source && !Close(source)) failure.Fail(sourceWork, "cannot be written");
+
+    if (failure.text.empty() && !platform::MoveReplacing(headerWork.c_str(), headerPath.c_str()))
+        failure.Fail(headerPath.c_str(), "cannot be replaced");
+    if (failure.text.empty() && !platform::MoveReplacing(sourceWork.c_str(), sourcePath.c_str())) {
+        failure.Fail(sourcePath.c_str(), "cannot be replaced");
+        // No half pair: the next Make finds the header missing and writes both again.
+        platform::RemoveFile(headerPath.c_str());
+    }
+    if (!failure.text.empty()) {
+        platform::RemoveFile(headerWork.c_str());
+        platform::RemoveFile(sourceWork.c_str());
+        Notify(NoticeKind::kFailed, failure.path.c_str(), 0, failure.text, failure.why);
         return 0;
     }
-
-    RcWriter writer(header, source);
-    writer.Begin(name);
-    for (const platform::DirEntry& script : scripts)
-        ScanRc(JoinPath(directory, script.name.c_str()).c_str(), writer);
-    writer.End(name);
-
-    int ok = !std::ferror(header) && !std::ferror(source);
-    ok = (std::fclose(header) == 0) && ok;
-    ok = (std::fclose(source) == 0) && ok;
-    if (!ok) {
-        // Cut files would look up to date to the next Make: leave none, so it tries again.
-        platform::RemoveFile(headerPath.c_str());
-        platform::RemoveFile(sourcePath.c_str());
-    }
-    if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str(), ok);
-    return ok;
+    if (listener) listener->DirectoryGenerated(headerPath.c_str(), sourcePath.c_str());
+    return 1;
 }
 
 int DialogGenerator::GenerateFromRc(FILE* header, FILE* source, const char* rcPath) {

@@ -31,21 +31,20 @@ public:
 };
 
 // One dialog of a script. Its menu's handlers are the script's items of that menu, so the
-// record carries the whole list. A script that ends inside a dialog hands it on unclosed: its
-// class is begun and left open, as the script itself is.
+// record carries the whole list. A script that ends inside a dialog hands it on as if its end
+// had been read there (the generator tells the user so): the class is always complete.
 struct DialogRecord {
     const char* name;
     const char* menu; // empty for none
     const Tableau<ControlEntry>& controls;
     const Tableau<MenuItemEntry>& menuItems;
-    bool closed;
 };
 
 class RcRecordSink {
 public:
     // The script's menu items in the order met (empty when it has none), before its dialogs.
     virtual void MenuItems(const Tableau<MenuItemEntry>& items) = 0;
-    // Each dialog in the order met, once its closing brace or the end of the script is met.
+    // Each dialog in the order met, once its end (or the end of the script) is read.
     virtual void Dialog(const DialogRecord& dialog) = 0;
 
 protected:

@@ -7,18 +7,20 @@ namespace codegen {
 
 namespace {
 
-bool Blank(char c) { return c == ' ' || c == '\t'; }
+bool Blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Bytes are compared as unsigned: letters of the upper half belong to tokens.
-bool AboveSpace(char c) { return static_cast<unsigned char>(c) > ' '; }
+bool AboveSpace(char c) {
+    return static_cast<unsigned char>(c) > ' ';
+}
 
 String Slice(const char* start, size_t n) {
-    if (n > String::kMaxLength)
-        n = String::kMaxLength;
+    if (n > String::kMaxLength) n = String::kMaxLength;
     String text;
     text.SetLength(static_cast<unsigned>(n));
-    if (text.Length() != n)
-        return String(); // memory exhausted
+    if (text.Length() != n) return String(); // memory exhausted
     char* block = text;
     std::memcpy(block, start, n);
     block[n] = 0;
@@ -45,36 +47,72 @@ const ClassRow kClassRows[] = {
     {"SysTreeView32", "SYSTREEVIEW32", "TreeView"},
 };
 
-bool Contains(const char* text, const char* part) { return std::strstr(text, part) != nullptr; }
+bool Contains(const char* text, const char* part) {
+    return std::strstr(text, part) != nullptr;
+}
+
+constexpr size_t kReadBlock = 16384;
 
 } // namespace
 
-int LineReader::Next(std::string& line, size_t limit) {
-    line.clear();
-    int c = std::getc(file_);
-    if (c == EOF)
-        return 0;
-    for (; c != EOF; c = std::getc(file_)) {
-        if (c == '\r') {
-            int next = std::getc(file_);
-            if (next == '\n')
-                c = '\n';
-            else if (next != EOF)
-                std::ungetc(next, file_);
+int LineReader::Peek(size_t ahead) {
+    if (start_ + ahead >= buffer_.size() && !atEnd_) {
+        // Keep what is left and read a block behind it.
+        buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(start_));
+        start_ = 0;
+        size_t kept = buffer_.size();
+        buffer_.resize(kept + kReadBlock);
+        size_t n = std::fread(buffer_.data() + kept, 1, kReadBlock, file_);
+        buffer_.resize(kept + n);
+        if (n < kReadBlock) {
+            atEnd_ = true;
+            if (std::ferror(file_)) failed_ = 1;
         }
-        if (c == '\n') {
-            line.push_back('\n');
+    }
+    if (start_ + ahead >= buffer_.size()) return EOF;
+    return static_cast<unsigned char>(buffer_[start_ + ahead]);
+}
+
+int LineReader::Read(std::string& text, std::string& end, size_t limit) {
+    text.clear();
+    end.clear();
+    if (Peek(0) == EOF) return 0;
+    if (!continued_) ++line_;
+    if (limit == 0) limit = 1;
+    continued_ = false;
+    for (;;) {
+        int c = Peek(0);
+        if (c == EOF) break;
+        if (c == '\n' || (c == '\r' && Peek(1) == '\n')) {
+            end = c == '\n' ? "\n" : "\r\n";
+            start_ += end.size();
             break;
         }
-        if (line.size() < limit)
-            line.push_back(static_cast<char>(c));
+        if (text.size() >= limit) {
+            continued_ = true;
+            break;
+        }
+        text.push_back(static_cast<char>(c));
+        ++start_;
     }
     return 1;
 }
 
-int LineReader::Failed() const { return std::ferror(file_) != 0; }
+int LineReader::Next(std::string& line, size_t limit) {
+    std::string end;
+    if (!Read(line, end, limit)) return 0;
+    if (!end.empty()) line.push_back('\n');
+    return 1;
+}
 
-void LineReader::Rewind() { std::rewind(file_); }
+void LineReader::Rewind() {
+    std::rewind(file_);
+    buffer_.clear();
+    start_ = 0;
+    line_ = 0;
+    continued_ = false;
+    atEnd_ = false;
+}
 
 String NextToken(const char* text, const char** after) {
     while (Blank(*text))
@@ -82,8 +120,7 @@ String NextToken(const char* text, const char** after) {
     const char* start = text;
     while (AboveSpace(*text))
         ++text;
-    if (after)
-        *after = text;
+    if (after) *after = text;
     return Slice(start, static_cast<size_t>(text - start));
 }
 
@@ -93,12 +130,10 @@ String GetField(const char* line, int n) {
     for (int field = 0; field < n; ++field) {
         // Skip to just past the next comma outside quotes.
         while (*p && (quoted || *p != ',')) {
-            if (*p == '"')
-                quoted = !quoted;
+            if (*p == '"') quoted = !quoted;
             ++p;
         }
-        if (!*p)
-            return String();
+        if (!*p) return String();
         ++p;
     }
     while (Blank(*p))
@@ -111,16 +146,14 @@ String GetField(const char* line, int n) {
     }
     const char* start = p;
     while (*p && (quoted || *p != ',')) {
-        if (*p == '"')
-            quoted = !quoted;
+        if (*p == '"') quoted = !quoted;
         ++p;
     }
     return Slice(start, static_cast<size_t>(p - start));
 }
 
 const char* DerivedName(const char* identifier) {
-    if (std::strlen(identifier) >= 5 && identifier[3] == '_')
-        return identifier + 4;
+    if (std::strlen(identifier) >= 5 && identifier[3] == '_') return identifier + 4;
     return identifier;
 }
 
@@ -152,8 +185,7 @@ bool IsNotificationClass(const char* generatedClass) {
 }
 
 void DropTrailingControl(std::string& line) {
-    if (!line.empty() && static_cast<unsigned char>(line.back()) < ' ')
-        line.pop_back();
+    if (!line.empty() && static_cast<unsigned char>(line.back()) < ' ') line.pop_back();
 }
 
 } // namespace codegen

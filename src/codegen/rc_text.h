@@ -7,29 +7,44 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace codegen {
 
 // Reads a file opened in binary mode line by line, the way the text mode of the IDE's runtime
-// hands lines to fgets: CR LF becomes LF, every other byte stays as it is. Reading the bytes
-// ourselves gives the same lines on every platform (a script edited on Windows and scanned on
-// Linux included).
+// hands lines to fgets: CR LF ends a line as LF does, every other byte stays as it is. Reading
+// the bytes ourselves gives the same lines on every platform (a script edited on Windows and
+// scanned on Linux included), and tells each line's own end to whoever must keep it.
 class LineReader {
 public:
     explicit LineReader(FILE* file) : file_(file) {}
 
-    // The next line with its line feed when it has one (the last line of a file may have
-    // none). A line longer than limit bytes keeps its first limit bytes and its line feed; the
-    // rest of it is skipped, so a long line never turns into several statements. 0 at the end.
+    // The next piece of a line: at most limit bytes of it, as fgets reads a long line in several
+    // pieces (nothing of the line is lost), and in end the line end that follows the piece
+    // ("\r\n" or "\n"; empty when the line goes on in the next piece or the file ends without
+    // one). 0 at the end of the file.
+    int Read(std::string& text, std::string& end, size_t limit);
+    // The same piece as fgets gives it: with a line feed when a line end follows it.
     int Next(std::string& line, size_t limit);
-    // 1 when reading failed (rather than reaching the end of the file).
-    int Failed() const;
+    // The line (from 1) the last piece belongs to.
+    int LineNumber() const { return line_; }
+    // 1 when reading failed (rather than reaching the end of the file), even before a Rewind.
+    int Failed() const { return failed_; }
     // Back to the first line, for the next pass over the same file.
     void Rewind();
 
 private:
+    // The byte ahead bytes after the next one, or EOF.
+    int Peek(size_t ahead);
+
     FILE* file_;
+    std::vector<char> buffer_;
+    size_t start_ = 0;
+    int line_ = 0;
+    bool continued_ = false;
+    bool atEnd_ = false;
+    int failed_ = 0;
 };
 
 // Skips leading blanks and tabs and gives the following run of bytes above a space. When after

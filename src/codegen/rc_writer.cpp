@@ -6,6 +6,7 @@
 #include "codegen/rc_text.h"
 
 #include <cstring>
+#include <string>
 
 namespace qelvo {
 namespace codegen {
@@ -20,13 +21,27 @@ bool NewMenu(const Tableau<MenuItemEntry>& items, int i) {
     return i == 0 || std::strcmp(items[i]->menu, items[i - 1]->menu) != 0;
 }
 
+bool IdentifierByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
 } // namespace
 
+// A directory's name may hold blanks, dots or any other byte a macro name cannot: each becomes
+// '_', so the guard is a valid name and the same on every run.
+std::string GuardName(const char* name) {
+    std::string guard = name;
+    for (char& c : guard)
+        if (!IdentifierByte(c)) c = '_';
+    return guard;
+}
+
 void RcWriter::Begin(const char* name) {
+    std::string guard = GuardName(name);
     std::fprintf(header_,
                  "// Generated file : do not edit by hand\n"
                  "#ifndef _rc%s_h_\n#define _rc%s_h_\n",
-                 name, name);
+                 guard.c_str(), guard.c_str());
     std::fprintf(source_,
                  "// Generated file : do not edit by hand\n"
                  "#include \"qelvo.h\"\n#include \"rc%s.h\"\n",
@@ -60,7 +75,6 @@ void RcWriter::MenuItems(const Tableau<MenuItemEntry>& items) {
 void RcWriter::Dialog(const DialogRecord& dialog) {
     std::fprintf(header_, "\n/*\n%s()\n*/\nclass rc%s : public Dialog\n{\n  public :\n",
                  dialog.name, dialog.name);
-    if (!dialog.closed) return;
     Members(dialog);
     Commands(dialog);
     Notifications(dialog);

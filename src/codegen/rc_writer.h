@@ -5,9 +5,14 @@
 #include "codegen/rc_records.h"
 
 #include <cstdio>
+#include <string>
 
 namespace qelvo {
 namespace codegen {
+
+// The name in a header's include guard (_rc<name>_h_): the directory's name with every byte a
+// macro name cannot hold made '_'.
+std::string GuardName(const char* name);
 
 class RcWriter final : public RcRecordSink {
 public:

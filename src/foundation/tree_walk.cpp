@@ -21,6 +21,7 @@ public:
 
     int Walk(WalkDirectory& directory) {
         int ok = ListMatchingFiles(directory.path.c_str(), options_, directory.files);
+        if (!ok) directory.error = platform::LastErrorText();
         if (!visitor_.EnterDirectory(directory)) return ok;
         for (const platform::DirEntry& file : directory.files)
             visitor_.VisitFile(directory, file);
@@ -30,9 +31,10 @@ public:
     }
 
 private:
-    int WalkBelow(const WalkDirectory& directory) {
+    int WalkBelow(WalkDirectory& directory) {
         std::vector<platform::DirEntry> entries;
         int ok = platform::ListDirectory((directory.path + "\\*").c_str(), true, entries);
+        if (!ok && directory.error.empty()) directory.error = platform::LastErrorText();
         for (const platform::DirEntry& entry : entries) {
             // Real directories only: a link may lead back up or out of the tree.
             if (!entry.isDirectory || entry.isLink || entry.name.empty() || IsDots(entry.name) ||

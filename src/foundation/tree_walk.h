@@ -38,6 +38,7 @@ struct WalkDirectory {
     std::string name;                      // empty for the root
     int depth = 0;                         // 0 for the root
     std::vector<platform::DirEntry> files; // its matching files, in visiting order
+    std::string error; // the system's words when it could not be listed, else empty
 };
 
 // What the walk calls. Callers that work per file take VisitFile; callers that work per

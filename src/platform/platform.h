@@ -79,7 +79,15 @@ bool SetReadOnly(const char* path, bool readOnly);
 bool SetFileDosTime(const char* path, uint16_t dosDate, uint16_t dosTime);
 bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime);
 
+// Refuses to replace an existing target, as Windows' MoveFile does.
 bool RenameFile(const char* from, const char* to);
+// Renames from to to, replacing to when it is a file: in one step, so that the name to always
+// names either the old file or the new one (a link named to is replaced, never followed).
+bool MoveReplacing(const char* from, const char* to);
+// Creates a file that must not exist yet and opens it for writing, in text mode ("w") or binary
+// ("wb"). Anything of that name, a link included, makes it fail: a work file never writes
+// through a link or into a file another run is writing. Null when it cannot be created.
+FILE* OpenNewFile(const char* path, bool text);
 bool RemoveFile(const char* path);
 bool MakeDirectory(const char* path);
 bool RemoveEmptyDirectory(const char* path);
@@ -107,6 +115,11 @@ struct DirEntry {
 // POSIX matches without regard to case and lists in byte order of names; Win32 lists as
 // FindFirstFileA does. False when the directory cannot be read.
 bool ListDirectory(const char* pattern, bool withDirectories, std::vector<DirEntry>& out);
+
+// The system's words for why the last failed call of this layer (or of the C library on a file
+// it opened) failed: "No such file or directory", "Is a directory". Ask at once: the next call
+// may change it.
+std::string LastErrorText();
 
 // Wildcard match of one name, case-insensitive ('*' any run, '?' one character; "*.*" matches
 // every name, as on DOS).

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -139,8 +140,32 @@ bool GetFileDosTime(const char* path, uint16_t& dosDate, uint16_t& dosTime) {
 
 bool RenameFile(const char* from, const char* to) {
     // Windows' MoveFile refuses to replace an existing file; keep that rule here too.
-    if (FileExists(to)) return false;
+    if (FileExists(to)) {
+        errno = EEXIST;
+        return false;
+    }
     return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+bool MoveReplacing(const char* from, const char* to) {
+    return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+}
+
+FILE* OpenNewFile(const char* path, bool text) {
+    // O_EXCL also fails on a link of that name, whatever it leads to.
+    int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    FILE* file = ::fdopen(fd, text ? "w" : "wb");
+    if (!file) {
+        int error = errno;
+        ::close(fd);
+        errno = error;
+    }
+    return file;
+}
+
+std::string LastErrorText() {
+    return std::strerror(errno);
 }
 
 bool RemoveFile(const char* path) {

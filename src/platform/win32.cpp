@@ -5,6 +5,10 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
 
 namespace qelvo {
 namespace platform {
@@ -135,6 +139,25 @@ bool RenameFile(const char* from, const char* to) {
     return ::MoveFileA(from, to) != 0;
 }
 
+bool MoveReplacing(const char* from, const char* to) {
+    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+FILE* OpenNewFile(const char* path, bool text) {
+    // CREATE_NEW fails on anything of that name, a reparse point included.
+    HANDLE handle = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), text ? _O_TEXT : _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        return nullptr;
+    }
+    FILE* file = ::_fdopen(fd, text ? "wt" : "wb");
+    if (!file) ::_close(fd);
+    return file;
+}
+
 bool RemoveFile(const char* path) {
     return ::DeleteFileA(path) != 0;
 }
@@ -231,6 +254,21 @@ std::string FormatTime(const DateTime& when) {
     char buffer[64];
     int n = ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, sizeof buffer);
     return n > 0 ? std::string(buffer) : std::string();
+}
+
+std::string LastErrorText() {
+    // The C library's file calls leave the system's own error behind them, with its words.
+    DWORD error = ::GetLastError();
+    if (error == 0) return std::strerror(errno);
+    char buffer[512];
+    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                               error, 0, buffer, sizeof buffer, nullptr);
+    std::string text(buffer, n);
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    if (text.empty()) text = "error " + std::to_string(error);
+    return text;
 }
 
 std::string UserName() {

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace testing_support {
@@ -29,6 +30,22 @@ bool CopyTree(const std::string& from, const std::string& to);
 bool SetTestTime(const std::string& path, int offset);
 // Last-write time in seconds.
 long long LastWrite(const std::string& path);
+
+// Records what a generator tells: each notice as "<kind> <path>[:<line>] <text>[: <why>]" on a
+// line of text, the numbered files as "<path> <build>" on lines of numbered, the generated
+// pairs as "<header> <source>" on lines of generated.
+struct NoticeLog : codegen::CodegenListener {
+    void DirectoryGenerated(const char* headerPath, const char* sourcePath) override;
+    void VersionNumbered(const char* path, int build) override;
+    void Notice(const codegen::CodegenNotice& notice) override;
+    // The kinds of the notices in order, separated by ", ".
+    std::string Kinds() const;
+
+    std::string text;
+    std::string numbered;
+    std::string generated;
+    std::vector<codegen::NoticeKind> kinds;
+};
 
 struct RcOutput {
     int result = 0;

@@ -9,6 +9,10 @@
 
 #include <vector>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 using namespace qelvo;
 using qelvo::codegen::CodegenListener;
 using qelvo::codegen::DialogGenerator;
@@ -25,14 +29,16 @@ const char kAboutScript[] = "#define IDC_NAME 101\n"
                             " CONTROL \"\", IDC_NAME, \"edit\", WS_CHILD, 1, 1, 9, 9\n}\n";
 
 struct Recorder : CodegenListener {
-    void DirectoryGenerated(const char* headerPath, const char* sourcePath, int ok) override {
-        generated.push_back(std::string(headerPath) + "|" + sourcePath + "|" + std::to_string(ok));
+    void DirectoryGenerated(const char* headerPath, const char* sourcePath) override {
+        generated.push_back(std::string(headerPath) + "|" + sourcePath);
     }
-    void VersionNumbered(const char* path, int ok) override {
-        numbered.push_back(std::string(path) + "|" + std::to_string(ok));
+    void VersionNumbered(const char* path, int) override { numbered.push_back(path); }
+    void Notice(const codegen::CodegenNotice& notice) override {
+        notices.push_back(std::string(notice.path) + " " + notice.text);
     }
     std::vector<std::string> generated;
     std::vector<std::string> numbered;
+    std::vector<std::string> notices;
 };
 
 // A project with a script in its own directory, a sub-directory with a script and one without.
@@ -95,11 +101,11 @@ TEST(Project, EveryImmediateSubDirectoryGetsItsPair) {
 
     // Sub-directories first, in listing order, then the project directory.
     ASSERT_EQ(recorder.generated.size(), 3u);
-    EXPECT_EQ(recorder.generated[0], dir.File("Dialogs\\rcDialogs.h") + "|" +
-                                         dir.File("Dialogs\\rcDialogs.cpp") + "|1");
+    EXPECT_EQ(recorder.generated[0],
+              dir.File("Dialogs\\rcDialogs.h") + "|" + dir.File("Dialogs\\rcDialogs.cpp"));
     EXPECT_EQ(recorder.generated[1],
-              dir.File("Empty\\rcEmpty.h") + "|" + dir.File("Empty\\rcEmpty.cpp") + "|1");
-    EXPECT_EQ(recorder.generated[2], dir.File("rc.h") + "|" + dir.File("rc.cpp") + "|1");
+              dir.File("Empty\\rcEmpty.h") + "|" + dir.File("Empty\\rcEmpty.cpp"));
+    EXPECT_EQ(recorder.generated[2], dir.File("rc.h") + "|" + dir.File("rc.cpp"));
     EXPECT_TRUE(recorder.numbered.empty());
 }
 
@@ -214,11 +220,11 @@ TEST(Project, NumberingRaisesTheCounterAndNumbersTheTree) {
     generator.versionEnabled = 1;
     generator.GenerateForProject(dir.path().c_str());
     EXPECT_EQ(generator.buildCounter, 1);
-    EXPECT_EQ(dir.Read("Dialogs\\Deeper\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 1\n"));
+    EXPECT_EQ(dir.Read("Dialogs\\Deeper\\VERSION.RC"), "FILEVERSION 1, 0, 0, 1\n");
     EXPECT_FALSE(platform::FileExists(dir.File("rc.h").c_str()));
     generator.GenerateForProject(dir.path().c_str());
     EXPECT_EQ(generator.buildCounter, 2);
-    EXPECT_EQ(dir.Read("Dialogs\\Deeper\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 2\n"));
+    EXPECT_EQ(dir.Read("Dialogs\\Deeper\\VERSION.RC"), "FILEVERSION 1, 0, 0, 2\n");
 }
 
 TEST(Project, AFileThatCannotBeWrittenLeavesNoHalfPair) {
@@ -231,11 +237,39 @@ TEST(Project, AFileThatCannotBeWrittenLeavesNoHalfPair) {
     generator.listener = &recorder;
     EXPECT_EQ(generator.GenerateDirectory(dir.path().c_str(), "X"), 0);
     EXPECT_FALSE(platform::FileExists(dir.File("rcX.h").c_str()));
-    ASSERT_EQ(recorder.generated.size(), 1u);
-    EXPECT_EQ(recorder.generated[0].back(), '0');
+    EXPECT_TRUE(recorder.generated.empty());
+    ASSERT_EQ(recorder.notices.size(), 1u);
     // A directory that does not exist: nothing happens.
     EXPECT_EQ(generator.GenerateDirectory(dir.File("missing").c_str(), "M"), 0);
     EXPECT_EQ(generator.NeedsRegeneration(dir.File("missing").c_str(), "M"), 1);
+}
+
+TEST(Project, TheGeneratedFilesAreWrittenUnderWorkNamesAndNeverThroughALink) {
+    TempDir dir;
+    dir.Write("a.rc", kAboutScript);
+#ifndef _WIN32
+    // Links left where the work file and the source go lead out of the tree.
+    TempDir elsewhere;
+    elsewhere.Write("one", "outside\n");
+    elsewhere.Write("two", "outside\n");
+    std::string native = platform::NativePath(dir.path().c_str());
+    ASSERT_EQ(::symlink(platform::NativePath(elsewhere.File("one").c_str()).c_str(),
+                        (native + "/rc.h.$$$").c_str()),
+              0);
+    ASSERT_EQ(::symlink(platform::NativePath(elsewhere.File("two").c_str()).c_str(),
+                        (native + "/rc.cpp").c_str()),
+              0);
+#endif
+    DialogGenerator generator;
+    ASSERT_EQ(generator.GenerateDirectory(dir.path().c_str(), ""), 1);
+    EXPECT_THAT(dir.Read("rc.h"), HasSubstr(PlatformLines("} ;\n\n#endif\n")));
+    EXPECT_THAT(dir.Read("rc.cpp"), HasSubstr("  NAME.Get(this, 101) ;"));
+    EXPECT_FALSE(platform::FileExists(dir.File("rc.h.$$$").c_str()));
+    EXPECT_FALSE(platform::FileExists(dir.File("rc.cpp.$$$").c_str()));
+#ifndef _WIN32
+    EXPECT_EQ(elsewhere.Read("one"), "outside\n");
+    EXPECT_EQ(elsewhere.Read("two"), "outside\n");
+#endif
 }
 
 namespace {

@@ -1,6 +1,6 @@
-// What text mode does to the written files, checked on the raw bytes: CR LF under Windows (run
-// under Wine from the win64 build), LF elsewhere; and the backup is the old file renamed, with
-// the previous backup replaced (MoveFile refuses to overwrite, so it must make way first).
+// Line ends, checked on the raw bytes: the generated files are written in text mode (CR LF under
+// Windows, run under Wine from the win64 build; LF elsewhere), while a version file keeps the
+// ends it had on every system, and its backup is the old content byte for byte.
 #include "codegen_test_support.h"
 #include "platform/platform.h"
 #include "temp_dir.h"
@@ -23,12 +23,10 @@ const char kEnd[] = "\n";
 bool AllLinesEndAsThePlatformWrites(const std::string& text) {
     size_t lines = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n')
-            continue;
+        if (text[i] != '\n') continue;
         ++lines;
         bool crlf = i > 0 && text[i - 1] == '\r';
-        if (crlf != (kEnd[0] == '\r'))
-            return false;
+        if (crlf != (kEnd[0] == '\r')) return false;
     }
     return lines > 0;
 }
@@ -51,25 +49,30 @@ TEST(LineEnds, GeneratedFilesAreWrittenInTextMode) {
     EXPECT_NE(source.find(std::string("  A.Get(this, 1) ;") + kEnd), std::string::npos);
 }
 
-TEST(LineEnds, VersionFilesAreRewrittenInTextModeAndRenamedToTheBackup) {
-    TempDir dir;
-    // As the resource editor writes it on Windows.
-    const std::string original = "1 VERSIONINFO\r\nFILEVERSION 1,0,0,7\r\n{\r\n"
-                                 "   VALUE \"FileVersion\", \"1.0.0.7\\000\\000\"\r\n}\r\n";
-    dir.Write("VERSION.RC", original);
-    dir.Write("VERSION.BAK", "the backup of an earlier Make\n");
-    DialogGenerator generator;
-    generator.buildCounter = 1;
-    ASSERT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
-    std::string renumbered = dir.Read("VERSION.RC");
-    EXPECT_EQ(renumbered, std::string("1 VERSIONINFO") + kEnd + "FILEVERSION 1, 0, 0, 8" + kEnd +
-                              "{" + kEnd + "   VALUE \"FileVersion\", \"1.0.0.8\\000\\000\"" +
-                              kEnd + "}" + kEnd);
-    EXPECT_EQ(dir.Read("VERSION.BAK"), original);
-
-    // The next Make: the renumbered file becomes the backup, byte for byte.
-    ASSERT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
-    EXPECT_EQ(dir.Read("VERSION.BAK"), renumbered);
-    EXPECT_NE(dir.Read("VERSION.RC").find(std::string("FILEVERSION 1, 0, 0, 9") + kEnd),
-              std::string::npos);
+TEST(LineEnds, VersionFilesKeepEachLinesOwnEnd) {
+    // As the resource editor writes it on Windows, as an editor on Linux writes it, and mixed:
+    // the same bytes on every system, each line with the end it had.
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"1 VERSIONINFO\r\nFILEVERSION 1,0,0,7\r\n{\r\n"
+         "   VALUE \"FileVersion\", \"1.0.0.7\\000\\000\"\r\n}\r\n",
+         "1 VERSIONINFO\r\nFILEVERSION 1, 0, 0, 8\r\n{\r\n"
+         "   VALUE \"FileVersion\", \"1.0.0.8\\000\\000\"\r\n}\r\n"},
+        {"1 VERSIONINFO\nFILEVERSION 1,0,0,7\n{\n}\n",
+         "1 VERSIONINFO\nFILEVERSION 1, 0, 0, 8\n{\n}\n"},
+        {"1 VERSIONINFO\r\nFILEVERSION 1,0,0,7\n{\r\n}",
+         "1 VERSIONINFO\r\nFILEVERSION 1, 0, 0, 8\n{\r\n}"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("VERSION.RC", c.before);
+        dir.Write("VERSION.BAK", "the backup of an earlier Make\n");
+        DialogGenerator generator;
+        generator.buildCounter = 1;
+        ASSERT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
+        EXPECT_EQ(dir.Read("VERSION.RC"), c.after);
+        EXPECT_EQ(dir.Read("VERSION.BAK"), c.before);
+    }
 }

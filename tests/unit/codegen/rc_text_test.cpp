@@ -59,7 +59,7 @@ TEST(LanguageVariant, FifthFromTheEndUnderscoreAndSecondFromTheEndDigit) {
     EXPECT_TRUE(IsLanguageVariant("DLG_0409"));
     EXPECT_TRUE(IsLanguageVariant("A_0409"));
     EXPECT_TRUE(IsLanguageVariant("ABOUT_040C"));
-    EXPECT_FALSE(IsLanguageVariant("_0409"));  // 5 characters
+    EXPECT_FALSE(IsLanguageVariant("_0409")); // 5 characters
     EXPECT_FALSE(IsLanguageVariant("ABOUT"));
     EXPECT_FALSE(IsLanguageVariant("DLG_04A9")); // second from the end is not a digit
     EXPECT_FALSE(IsLanguageVariant("DLG-0409"));
@@ -124,7 +124,7 @@ TEST(ControlClasses, NotificationClasses) {
         EXPECT_FALSE(IsNotificationClass(other)) << other;
 }
 
-TEST(LineReader, GivesLinesAsTextModeDoes) {
+TEST(LineReader, GivesLinesAsTextModeDoesAndTellsEachLinesEnd) {
     TempDir dir;
     std::string path = dir.Write("t", "one\r\ntwo\nthree\rx\r\r\nlast");
     FILE* file = platform::OpenFile(path.c_str(), "rb");
@@ -141,24 +141,51 @@ TEST(LineReader, GivesLinesAsTextModeDoes) {
     EXPECT_EQ(line, "last");
     EXPECT_FALSE(reader.Next(line, 100));
     EXPECT_FALSE(reader.Failed());
+
     reader.Rewind();
-    ASSERT_TRUE(reader.Next(line, 100));
-    EXPECT_EQ(line, "one\n");
+    const struct {
+        const char* text;
+        const char* end;
+    } lines[] = {{"one", "\r\n"}, {"two", "\n"}, {"three\rx\r", "\r\n"}, {"last", ""}};
+    std::string text, end;
+    for (const auto& want : lines) {
+        ASSERT_TRUE(reader.Read(text, end, 100));
+        EXPECT_EQ(text, want.text);
+        EXPECT_EQ(end, want.end);
+    }
+    EXPECT_EQ(reader.LineNumber(), 4);
+    EXPECT_FALSE(reader.Read(text, end, 100));
     std::fclose(file);
 }
 
-TEST(LineReader, ALongLineKeepsItsStartAndSkipsTheRest) {
+TEST(LineReader, ALongLineComesInPiecesOfAtMostTheLimit) {
     TempDir dir;
-    std::string path = dir.Write("t", std::string(3000, 'a') + "}\nnext\n");
+    // 3000 bytes, then a line of exactly the limit, then one of a byte more.
+    std::string path = dir.Write("t", std::string(2999, 'a') + "}\r\n" + std::string(1022, 'b') +
+                                          "\n" + std::string(1023, 'c'));
     FILE* file = platform::OpenFile(path.c_str(), "rb");
     ASSERT_NE(file, nullptr);
     LineReader reader(file);
+    const struct {
+        std::string text;
+        const char* end;
+        int line;
+    } pieces[] = {{std::string(1022, 'a'), "", 1},          {std::string(1022, 'a'), "", 1},
+                  {std::string(955, 'a') + "}", "\r\n", 1}, {std::string(1022, 'b'), "\n", 2},
+                  {std::string(1022, 'c'), "", 3},          {"c", "", 3}};
+    std::string text, end;
+    for (const auto& want : pieces) {
+        ASSERT_TRUE(reader.Read(text, end, 1022));
+        EXPECT_EQ(text, want.text);
+        EXPECT_EQ(end, want.end);
+        EXPECT_EQ(reader.LineNumber(), want.line);
+    }
+    EXPECT_FALSE(reader.Read(text, end, 1022));
+    // As fgets gives them: a piece cut at the limit has no line feed.
+    reader.Rewind();
     std::string line;
     ASSERT_TRUE(reader.Next(line, 1022));
-    EXPECT_EQ(line, std::string(1022, 'a') + "\n");
-    ASSERT_TRUE(reader.Next(line, 1022));
-    EXPECT_EQ(line, "next\n");
-    EXPECT_FALSE(reader.Next(line, 1022));
+    EXPECT_EQ(line, std::string(1022, 'a'));
     std::fclose(file);
 }
 

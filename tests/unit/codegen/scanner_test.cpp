@@ -278,8 +278,7 @@ TEST(Scripts, TheScannerHandsMenusThenEachDialogToItsSink) {
             log += "\n";
         }
         void Dialog(const codegen::DialogRecord& dialog) override {
-            log += std::string(dialog.name) + " menu " + dialog.menu +
-                   (dialog.closed ? "" : " unclosed") + " controls";
+            log += std::string(dialog.name) + " menu " + dialog.menu + " controls";
             for (int i = 0; i < dialog.controls.count; ++i)
                 log += std::string(" ") + dialog.controls[i]->member;
             log += "\n";
@@ -298,5 +297,5 @@ TEST(Scripts, TheScannerHandsMenusThenEachDialogToItsSink) {
     EXPECT_EQ(generator.ScanRc(path.c_str(), records), 1);
     EXPECT_EQ(records.log, "menus IDM_MAIN:OPEN=201\n"
                            "FIRST menu IDM_MAIN controls NAME\n"
-                           "CUT menu  unclosed controls\n");
+                           "CUT menu  controls\n");
 }

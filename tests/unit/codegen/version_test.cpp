@@ -1,5 +1,5 @@
 // Build numbering of version files: the rewritten statements, the counter across files, the
-// order of the tree, and that the old content is never lost.
+// ranges a version resource holds, and the lines kept as they were.
 #include "codegen_test_support.h"
 #include "platform/platform.h"
 #include "temp_dir.h"
@@ -7,16 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <climits>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 using namespace qelvo;
-using qelvo::codegen::CodegenListener;
 using qelvo::codegen::DialogGenerator;
-using qelvo::testing_support::PlatformLines;
+using qelvo::codegen::NoticeKind;
+using qelvo::testing_support::NoticeLog;
 using qelvo::testing_support::TempDir;
 using testing::HasSubstr;
 
@@ -43,7 +37,7 @@ std::string Numbered(const std::string& text, int counter, int* counterAfter = n
     generator.buildCounter = counter;
     generator.NumberVersionFile(dir.path().c_str());
     if (counterAfter) *counterAfter = generator.buildCounter;
-    return testing_support::UnixLines(dir.Read("VERSION.RC"));
+    return dir.Read("VERSION.RC");
 }
 
 } // namespace
@@ -55,22 +49,22 @@ TEST(Version, FileVersionAndItsValueLineTakeTheNextBuild) {
     generator.buildCounter = 1;
     EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
     EXPECT_EQ(generator.buildCounter, 8);
-    EXPECT_EQ(dir.Read("VERSION.RC"),
-              PlatformLines("1 VERSIONINFO\n"
-                            "FILEVERSION 1, 0, 0, 8\n"
-                            "PRODUCTVERSION 1,0,0,0\n"
-                            "{\n"
-                            " BLOCK \"StringFileInfo\"\n"
-                            " {\n"
-                            "  BLOCK \"040904E4\"\n"
-                            "  {\n"
-                            "   VALUE \"CompanyName\", \"Somebody\\000\"\n"
-                            "   VALUE \"FileVersion\", \"1.0.0.8\\000\\000\"\n"
-                            "  }\n"
-                            " }\n"
-                            "}\n"));
+    EXPECT_EQ(dir.Read("VERSION.RC"), "1 VERSIONINFO\n"
+                                      "FILEVERSION 1, 0, 0, 8\n"
+                                      "PRODUCTVERSION 1,0,0,0\n"
+                                      "{\n"
+                                      " BLOCK \"StringFileInfo\"\n"
+                                      " {\n"
+                                      "  BLOCK \"040904E4\"\n"
+                                      "  {\n"
+                                      "   VALUE \"CompanyName\", \"Somebody\\000\"\n"
+                                      "   VALUE \"FileVersion\", \"1.0.0.8\\000\\000\"\n"
+                                      "  }\n"
+                                      " }\n"
+                                      "}\n");
     EXPECT_EQ(dir.Read("VERSION.BAK"), kVersionScript);
     EXPECT_FALSE(platform::FileExists(dir.File("VERSION.$$$").c_str()));
+    EXPECT_FALSE(platform::FileExists(dir.File("VERSION.BK$").c_str()));
 }
 
 TEST(Version, TheCounterWinsWhenItIsAhead) {
@@ -91,162 +85,96 @@ TEST(Version, StatementsAreRecognisedOnlyAsWritten) {
     EXPECT_EQ(Numbered("FILEVERSION 3 ,4,5,6\n", 1), "FILEVERSION 3, 0, 0, 2\n");
     EXPECT_EQ(Numbered("FILEVERSION x\n", 5), "FILEVERSION 1, 0, 0, 6\n");
     // Fewer than 12 characters, other positions, other spellings: copied.
-    EXPECT_EQ(Numbered("FILEVERSION\n FILEVERSION 1,2,3,4\nfileversion 1,2,3,4\n", 1),
-              "FILEVERSION\n FILEVERSION 1,2,3,4\nfileversion 1,2,3,4\n");
+    const std::string others = "FILEVERSION\n FILEVERSION 1,2,3,4\nfileversion 1,2,3,4\n";
+    EXPECT_EQ(Numbered(others + "FILEVERSION 1,0,0,0\n", 1), others + "FILEVERSION 1, 0, 0, 1\n");
     // The value line needs exactly three blanks and one character after its opening quote.
-    std::string values = "   VALUE \"FileVersion\", \"\n"
+    std::string values = "FILEVERSION 1,0,0,0\n"
+                         "   VALUE \"FileVersion\", \"\n"
                          "    VALUE \"FileVersion\", \"1.0\"\n"
                          "   VALUE \"ProductVersion\", \"1.0\"\n"
                          "   VALUE \"FileVersion\",\"1.0\"\n";
-    EXPECT_EQ(Numbered(values, 1), values);
-    EXPECT_EQ(Numbered("   VALUE \"FileVersion\", \"?\n", 3),
-              "   VALUE \"FileVersion\", \"1.0.0.3\\000\\000\"\n");
+    EXPECT_EQ(Numbered(values, 1), "FILEVERSION 1, 0, 0, 1" + values.substr(19));
+    EXPECT_EQ(Numbered("   VALUE \"FileVersion\", \"?\nFILEVERSION 1,0,0,0\n", 3),
+              "   VALUE \"FileVersion\", \"1.0.0.3\\000\\000\"\nFILEVERSION 1, 0, 0, 3\n");
 }
 
-TEST(Version, NumbersOutOfRangeStopAtTheEndsOfInt) {
-    int after = 0;
-    EXPECT_EQ(Numbered("FILEVERSION 99999999999,-99999999999,0,2147483647\n", 1, &after),
-              "FILEVERSION 2147483647, -2147483648, 0, 2147483647\n");
-    EXPECT_EQ(after, INT_MAX);
-    DialogGenerator generator;
-    generator.versionEnabled = 1;
-    generator.buildCounter = INT_MAX;
-    TempDir dir;
-    generator.GenerateForProject(dir.path().c_str());
-    EXPECT_EQ(generator.buildCounter, INT_MAX);
-}
-
-TEST(Version, LinesAreCopiedWholeWithOneTrailingControlByteDropped) {
-    std::string longLine = "// " + std::string(3000, 'z');
-    EXPECT_EQ(Numbered(longLine + "\nFILEVERSION 1,0,0," + std::string(300, ' ') + "9\n", 1),
-              longLine + "\nFILEVERSION 1, 0, 0, 10\n");
-    // Windows line ends are read as line feeds; a last line without one gets one.
-    EXPECT_EQ(Numbered("a\r\nb\tc\t\r\nlast", 1), "a\nb\tc\t\nlast\n");
-    EXPECT_EQ(Numbered("x\x01", 1), "x\n");
-    EXPECT_EQ(Numbered(std::string("nul\0inside\n", 11), 1), std::string("nul\0inside\n", 11));
-    EXPECT_EQ(Numbered("", 1), "");
-}
-
-TEST(Version, TheTreeIsNumberedDeepestFirstAndTheCounterOnlyGrows) {
-    TempDir dir;
-    platform::MakeDirectory(dir.File("A").c_str());
-    platform::MakeDirectory(dir.File("A\\Deep").c_str());
-    platform::MakeDirectory(dir.File("B").c_str());
-    dir.Write("A\\Deep\\VERSION.RC", "FILEVERSION 1,0,0,50\n");
-    dir.Write("A\\VERSION.RC", "FILEVERSION 1,0,0,10\n");
-    dir.Write("B\\VERSION.RC", "FILEVERSION 1,0,0,3\n");
-    dir.Write("VERSION.RC", "FILEVERSION 1,0,0,60\n");
-    platform::MakeDirectory(dir.File(".svn").c_str());
-    dir.Write(".svn\\VERSION.RC", "FILEVERSION 1,0,0,90\n");
-    struct Order : CodegenListener {
-        void DirectoryGenerated(const char*, const char*, int) override {}
-        void VersionNumbered(const char* path, int ok) override {
-            paths += std::string(path) + (ok ? "\n" : " failed\n");
+TEST(Version, EachPartHoldsAtMostSixteenBits) {
+    const struct {
+        const char* statement;
+        int counter;
+        const char* numbered; // null: refused, the file left as it was
+    } cases[] = {
+        {"FILEVERSION 1,0,0,65534", 1, "FILEVERSION 1, 0, 0, 65535\n"},
+        {"FILEVERSION 65535,65535,65535,1", 1, "FILEVERSION 65535, 65535, 65535, 2\n"},
+        {"FILEVERSION 1,0,0,65535", 1, nullptr},
+        {"FILEVERSION 1,0,0,5", 65536, nullptr},
+        {"FILEVERSION 99999999999,0,0,1", 1, nullptr},
+        {"FILEVERSION 1,65536,0,1", 1, nullptr},
+        {"FILEVERSION 1,-1,0,1", 1, nullptr},
+        {"FILEVERSION 1,0,0,99999999999999999999999999", 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::string original = std::string(c.statement) + "\n";
+        dir.Write("VERSION.RC", original);
+        dir.Write("VERSION.BAK", "the previous backup\n");
+        NoticeLog log;
+        DialogGenerator generator;
+        generator.listener = &log;
+        generator.buildCounter = c.counter;
+        int numbered = generator.NumberVersionFile(dir.path().c_str());
+        if (c.numbered) {
+            EXPECT_EQ(numbered, 1) << c.statement;
+            EXPECT_EQ(dir.Read("VERSION.RC"), c.numbered);
+            EXPECT_EQ(dir.Read("VERSION.BAK"), original);
+            continue;
         }
-        std::string paths;
-    } order;
-    DialogGenerator generator;
-    generator.listener = &order;
-    generator.versionEnabled = 1;
-    generator.GenerateForProject(dir.path().c_str());
-    EXPECT_EQ(order.paths, dir.File("A\\Deep\\VERSION.RC") + "\n" + dir.File("A\\VERSION.RC") +
-                               "\n" + dir.File("B\\VERSION.RC") + "\n" + dir.File("VERSION.RC") +
-                               "\n");
-    EXPECT_EQ(dir.Read("A\\Deep\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 51\n"));
-    EXPECT_EQ(dir.Read("A\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 51\n"));
-    EXPECT_EQ(dir.Read("B\\VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 51\n"));
-    EXPECT_EQ(dir.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 61\n"));
-    EXPECT_EQ(generator.buildCounter, 61);
-    EXPECT_EQ(dir.Read(".svn\\VERSION.RC"), "FILEVERSION 1,0,0,90\n");
+        EXPECT_EQ(numbered, 0) << c.statement;
+        EXPECT_EQ(dir.Read("VERSION.RC"), original) << c.statement;
+        EXPECT_EQ(dir.Read("VERSION.BAK"), "the previous backup\n") << c.statement;
+        EXPECT_EQ(generator.buildCounter, c.counter) << c.statement;
+        EXPECT_EQ(log.Kinds(), "refused") << c.statement;
+        EXPECT_THAT(log.text, HasSubstr(dir.File("VERSION.RC") + ":1 ")) << c.statement;
+        EXPECT_THAT(log.text, HasSubstr("65535")) << c.statement;
+        EXPECT_FALSE(platform::FileExists(dir.File("VERSION.$$$").c_str()));
+        EXPECT_FALSE(platform::FileExists(dir.File("VERSION.BK$").c_str()));
+    }
 }
 
-TEST(Version, TheOldContentBecomesTheBackupReplacingTheLastOne) {
-    TempDir dir;
-    dir.Write("VERSION.RC", "FILEVERSION 1,0,0,1\n");
-    dir.Write("VERSION.BAK", "an older backup\n");
-    DialogGenerator generator;
-    EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
-    EXPECT_EQ(dir.Read("VERSION.BAK"), "FILEVERSION 1,0,0,1\n");
-    std::string first = dir.Read("VERSION.RC");
-    EXPECT_EQ(first, PlatformLines("FILEVERSION 1, 0, 0, 2\n"));
-    EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
-    EXPECT_EQ(dir.Read("VERSION.BAK"), first);
-    EXPECT_EQ(dir.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 3\n"));
+TEST(Version, AFileWithoutAFileVersionStatementHasNothingToNumber) {
+    for (const char* text : {"", "1 VERSIONINFO\n{\n   VALUE \"FileVersion\", \"1.0\"\n}\n",
+                             "fileversion 1,2,3,4\n"}) {
+        TempDir dir;
+        dir.Write("VERSION.RC", text);
+        NoticeLog log;
+        DialogGenerator generator;
+        generator.listener = &log;
+        generator.buildCounter = 4;
+        EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 0);
+        EXPECT_EQ(dir.Read("VERSION.RC"), text);
+        EXPECT_FALSE(platform::FileExists(dir.File("VERSION.BAK").c_str()));
+        EXPECT_FALSE(platform::FileExists(dir.File("VERSION.$$$").c_str()));
+        EXPECT_EQ(log.Kinds(), "nothing to number");
+        EXPECT_EQ(log.numbered, "");
+        EXPECT_EQ(generator.buildCounter, 4);
+    }
 }
 
-TEST(Version, NothingWithoutAVersionFile) {
-    TempDir dir;
-    dir.Write("VERSION.BAK", "old\n");
-    platform::MakeDirectory(dir.File("VERSION.RC").c_str()); // a directory of that name
-    DialogGenerator generator;
-    EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 0);
-    EXPECT_EQ(generator.NumberVersionFile(dir.File("missing").c_str()), 0);
-    EXPECT_EQ(dir.Read("VERSION.BAK"), "old\n");
-}
-
-TEST(Version, TheNameIsFoundWithoutRegardToCase) {
-    TempDir dir;
-    dir.Write("Version.rc", "FILEVERSION 1,0,0,1\n");
-    DialogGenerator generator;
-    EXPECT_EQ(generator.NumberVersionFile(dir.path().c_str()), 1);
-    EXPECT_EQ(dir.Read("Version.rc"), PlatformLines("FILEVERSION 1, 0, 0, 2\n"));
-    EXPECT_EQ(dir.Read("VERSION.BAK"), "FILEVERSION 1,0,0,1\n");
-}
-
-TEST(Version, AFailedRenumberingLeavesTheFileAsItWas) {
-    struct Failures : CodegenListener {
-        void DirectoryGenerated(const char*, const char*, int) override {}
-        void VersionNumbered(const char*, int ok) override { results += ok ? '1' : '0'; }
-        std::string results;
-    } failures;
-    const char original[] = "FILEVERSION 1,0,0,5\n";
-
-    // The new content cannot be written.
-    TempDir blocked;
-    blocked.Write("VERSION.RC", original);
-    blocked.Write("VERSION.BAK", "backup\n");
-    platform::MakeDirectory(blocked.File("VERSION.$$$").c_str());
-    DialogGenerator generator;
-    generator.listener = &failures;
-    generator.buildCounter = 3;
-    EXPECT_EQ(generator.NumberVersionFile(blocked.path().c_str()), 0);
-    EXPECT_EQ(blocked.Read("VERSION.RC"), original);
-    EXPECT_EQ(blocked.Read("VERSION.BAK"), "backup\n");
-    EXPECT_EQ(generator.buildCounter, 3);
-
-    // The previous backup cannot make way.
-    TempDir stuck;
-    stuck.Write("VERSION.RC", original);
-    platform::MakeDirectory(stuck.File("VERSION.BAK").c_str());
-    stuck.Write("VERSION.BAK\\inside", "x");
-    EXPECT_EQ(generator.NumberVersionFile(stuck.path().c_str()), 0);
-    EXPECT_EQ(stuck.Read("VERSION.RC"), original);
-    EXPECT_FALSE(platform::FileExists(stuck.File("VERSION.$$$").c_str()));
-    EXPECT_EQ(generator.buildCounter, 3);
-    EXPECT_EQ(failures.results, "00");
-
-    // A stale work file of an interrupted Make is simply overwritten.
-    TempDir stale;
-    stale.Write("VERSION.RC", original);
-    stale.Write("VERSION.$$$", "half a file");
-    EXPECT_EQ(generator.NumberVersionFile(stale.path().c_str()), 1);
-    EXPECT_EQ(stale.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 6\n"));
-    EXPECT_FALSE(platform::FileExists(stale.File("VERSION.$$$").c_str()));
-}
-
-TEST(Version, ALoopOfLinkedDirectoriesEnds) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the link is made with a POSIX call";
-#else
-    TempDir dir;
-    dir.Write("VERSION.RC", "FILEVERSION 1,0,0,0\n");
-    std::string native = platform::NativePath(dir.path().c_str());
-    ASSERT_EQ(::symlink(native.c_str(), (native + "/loop").c_str()), 0);
-    DialogGenerator generator;
-    generator.NumberVersionTree(dir.path().c_str());
-    ::unlink((native + "/loop").c_str());
-    // The link is not followed: the one file is numbered once.
-    EXPECT_EQ(generator.buildCounter, 1);
-    EXPECT_EQ(dir.Read("VERSION.RC"), PlatformLines("FILEVERSION 1, 0, 0, 1\n"));
-#endif
+TEST(Version, LinesAreCopiedWholeWithTheirOwnEnds) {
+    std::string longLine = "// " + std::string(3000, 'z');
+    const struct {
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {longLine + "\nFILEVERSION 1,0,0," + std::string(300, ' ') + "9\n",
+         longLine + "\nFILEVERSION 1, 0, 0, 10\n"},
+        {"FILEVERSION 1,0,0,1\r\na\r\n", "FILEVERSION 1, 0, 0, 2\r\na\r\n"},
+        {"FILEVERSION 1,0,0,1\nb\tc\t\r\nlast", "FILEVERSION 1, 0, 0, 2\nb\tc\t\r\nlast"},
+        {"FILEVERSION 1,0,0,1\r\nx\x01", "FILEVERSION 1, 0, 0, 2\r\nx\x01"},
+        {std::string("nul\0inside\n", 11) + "FILEVERSION 1,0,0,1",
+         std::string("nul\0inside\n", 11) + "FILEVERSION 1, 0, 0, 2"},
+        {"lone\rcr\rFILEVERSION 1,0,0,1\n", "lone\rcr\rFILEVERSION 1,0,0,1\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Numbered(c.before, 1), c.after);
 }

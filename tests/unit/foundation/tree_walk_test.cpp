@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -143,6 +145,22 @@ TEST(TreeWalk, AMissingRootIsEnteredAndLeftEmpty) {
     Log log(missing);
     EXPECT_EQ(WalkTree(missing.c_str(), WalkOptions(), log), 0);
     EXPECT_EQ(log.lines, (Lines{"> . (,0)", "< ."}));
+    // The visitor hears why, in the system's words.
+    struct Reason : TreeVisitor {
+        int EnterDirectory(const WalkDirectory& directory) override {
+            error = directory.error;
+            return 1;
+        }
+        std::string error = "unset";
+    } reason;
+    WalkTree(missing.c_str(), WalkOptions(), reason);
+    EXPECT_FALSE(reason.error.empty());
+    EXPECT_NE(reason.error, "unset");
+#ifndef _WIN32
+    EXPECT_EQ(reason.error, std::strerror(ENOENT));
+#endif
+    WalkTree(dir.path().c_str(), WalkOptions(), reason);
+    EXPECT_EQ(reason.error, "");
 }
 
 TEST(TreeWalk, LinksAreNotFollowed) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -252,6 +254,79 @@ TEST(Files, RenameRemoveAndCopy) {
     EXPECT_TRUE(platform::RemoveFile(c.c_str()));
     EXPECT_FALSE(platform::RemoveFile(c.c_str()));
     EXPECT_FALSE(platform::CopyWholeFile(c.c_str(), dir.File("e.txt").c_str()));
+}
+
+TEST(Files, MoveReplacingReplacesAFileAndNeverWritesThroughALink) {
+    TempDir dir;
+    std::string from = dir.Write("new.txt", "new");
+    std::string to = dir.Write("old.txt", "old");
+    ASSERT_TRUE(platform::MoveReplacing(from.c_str(), to.c_str()));
+    EXPECT_FALSE(platform::FileExists(from.c_str()));
+    EXPECT_EQ(dir.Read("old.txt"), "new");
+    // Onto a directory: refused, with the system's reason.
+    platform::MakeDirectory(dir.File("folder").c_str());
+    std::string again = dir.Write("again.txt", "again");
+    EXPECT_FALSE(platform::MoveReplacing(again.c_str(), dir.File("folder").c_str()));
+    EXPECT_FALSE(platform::LastErrorText().empty());
+    EXPECT_EQ(dir.Read("again.txt"), "again");
+#ifndef _WIN32
+    TempDir elsewhere;
+    std::string outside = elsewhere.Write("outside.txt", "outside");
+    std::string link = platform::NativePath(dir.File("link.txt").c_str());
+    ASSERT_EQ(::symlink(platform::NativePath(outside.c_str()).c_str(), link.c_str()), 0);
+    ASSERT_TRUE(platform::MoveReplacing(again.c_str(), dir.File("link.txt").c_str()));
+    EXPECT_EQ(dir.Read("link.txt"), "again");
+    EXPECT_EQ(elsewhere.Read("outside.txt"), "outside");
+#endif
+}
+
+TEST(Files, NewFilesAreMadeOnlyWhereNothingIsYet) {
+    TempDir dir;
+    std::string path = dir.File("work.$$$");
+    FILE* file = platform::OpenNewFile(path.c_str(), true);
+    ASSERT_NE(file, nullptr);
+    std::fputs("a\nb\n", file);
+    std::fclose(file);
+#ifdef _WIN32
+    const std::string written = "a\r\nb\r\n";
+#else
+    const std::string written = "a\nb\n";
+#endif
+    EXPECT_EQ(dir.Read("work.$$$"), written);
+    // Whatever bears the name already, it is neither opened nor truncated.
+    EXPECT_EQ(platform::OpenNewFile(path.c_str(), false), nullptr);
+#ifndef _WIN32
+    EXPECT_EQ(platform::LastErrorText(), std::strerror(EEXIST));
+#endif
+    EXPECT_EQ(dir.Read("work.$$$"), written);
+    platform::MakeDirectory(dir.File("folder").c_str());
+    EXPECT_EQ(platform::OpenNewFile(dir.File("folder").c_str(), false), nullptr);
+
+    FILE* binary = platform::OpenNewFile(dir.File("bin").c_str(), false);
+    ASSERT_NE(binary, nullptr);
+    std::fputs("a\nb\n", binary);
+    std::fclose(binary);
+    EXPECT_EQ(dir.Read("bin"), "a\nb\n");
+#ifndef _WIN32
+    // A link, even one that leads nowhere, is not written through.
+    std::string link = platform::NativePath(dir.File("dangling").c_str());
+    ASSERT_EQ(::symlink("target", link.c_str()), 0);
+    EXPECT_EQ(platform::OpenNewFile(dir.File("dangling").c_str(), false), nullptr);
+    EXPECT_FALSE(platform::FileExists(dir.File("target").c_str()));
+#endif
+}
+
+TEST(Files, LastErrorTextGivesTheSystemsWords) {
+    TempDir dir;
+    EXPECT_EQ(platform::OpenFile(dir.File("missing").c_str(), "rb"), nullptr);
+    std::string text = platform::LastErrorText();
+#ifdef _WIN32
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '\n');
+    EXPECT_NE(text.back(), '\r');
+#else
+    EXPECT_EQ(text, std::strerror(ENOENT));
+#endif
 }
 
 TEST(Files, CurrentDirectory) {

@@ -45,6 +45,42 @@ void rcSTRAY::wmNotify(NMHDR *hdr)
   Dialog::wmNotify(hdr) ;
 }
 
+void rcUNFINISHED::rcInit()
+{
+  B.Get(this, 2) ;
+}
+
+char *rcUNFINISHED::Name()
+{
+  return("UNFINISHED") ;
+}
+
+#pragma argsused
+int rcUNFINISHED::cmdB(int notify)
+{
+  return(0) ;
+}
+
+#pragma argsused
+int rcUNFINISHED::wmCommand(int id, int notify)
+{
+  switch (id)
+  {
+    case 2 : return(cmdB(notify)) ;
+  }
+  return(Dialog::wmCommand(id, notify)) ;
+}
+
+
+#pragma argsused
+void rcUNFINISHED::wmNotify(NMHDR *hdr)
+{
+  switch (hdr->idFrom)
+  {
+  }
+  Dialog::wmNotify(hdr) ;
+}
+
 
 RCRCMAIN
 

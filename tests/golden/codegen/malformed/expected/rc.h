@@ -36,5 +36,13 @@ UNFINISHED()
 class rcUNFINISHED : public Dialog
 {
   public :
+    List B ;
+  public :
+    void rcInit() ;
+    char *Name() ;
+    virtual int cmdB(int notify) ;
+    int wmCommand(int id, int notify) ;
+    void wmNotify(NMHDR *hdr) ;
+} ;
 
 #endif
