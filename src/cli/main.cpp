@@ -37,6 +37,12 @@ const Command kCommands[] = {
      "html DIR [--filters PATTERNS] [--name NAME]\n"
      "                   write the HTML documentation of DIR's sources into DIR\\qHTML"},
 #endif
+#ifdef QELVO_HAVE_NAVIGATION_COMMAND
+    {"symbols", RunSymbols,
+     "symbols FILE [--sorted]\n"
+     "                   list FILE's functions and methods: LINE, CLASS, NAME"},
+    {"includes", RunIncludes, "includes FILE    list the files FILE includes"},
+#endif
     {nullptr, nullptr, nullptr},
 };
 
