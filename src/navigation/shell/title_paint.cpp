@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/shell/caption_text.h"
+#include "core/shell/find_window.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
 #include "win32/gdi.h"
@@ -26,6 +27,14 @@ private:
     HWND window_;
     HDC dc_;
 };
+
+BOOL CALLBACK RefreshEditor(HWND window, LPARAM) {
+    if (WindowHasClass(window, "BCW5Editor", 99)) {
+        ShowWindow(window, SW_HIDE);
+        ShowWindow(window, SW_SHOWNA);
+    }
+    return TRUE;
+}
 
 } // namespace
 
@@ -59,6 +68,10 @@ void PaintTitleButtons(HWND editor) {
     RECT own = {0, 0, r.right - r.left, r.bottom - r.top};
     WholeWindowDc dc(editor);
     PaintTitleButtons(dc.get(), own, paint);
+}
+
+void RefreshEditorFrames() {
+    if (HWND client = FindMdiClient()) EnumChildWindows(client, RefreshEditor, 0);
 }
 
 } // namespace qelvo

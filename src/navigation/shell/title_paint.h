@@ -23,4 +23,8 @@ void PaintTitleButtons(HDC dc, const RECT& window, const TitlePaint& paint);
 // Paints the buttons of an editor window with the editor menu's settings (command 111).
 void PaintTitleButtons(HWND editor);
 
+// Has every editor below the frame's MDI client draw its caption again (hidden and shown
+// without activation), so a change of "Enabled" or of the buttons' side shows at once.
+void RefreshEditorFrames();
+
 } // namespace qelvo

@@ -14,6 +14,7 @@
 #include "memory_registry.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
+#include "navigation/shell/title_paint.h"
 #include "recorders.h"
 #include "stand_in_ide.h"
 
@@ -321,4 +322,26 @@ TEST_F(EditorButtons, AFileWithoutSymbolsSoundsTheTone) {
     EXPECT_EQ(messages.tones[0], std::make_pair(220u, 500u));
     ASSERT_FALSE(Status().empty());
     EXPECT_EQ(Status().back(), "No functions or methods detected !");
+}
+
+TEST_F(EditorButtons, RefreshedEditorsPaintTheirButtonsAgain) {
+    int x0 = FirstButton(false, true);
+    ExpectPaintedAt(x0, "before");
+    // The caption's buttons wiped out, as a change of settings would leave them.
+    HDC dc = GetWindowDC(editor);
+    RECT wipe = {x0, kTop, x0 + 3 * kWidth, kTop + kHeight};
+    FillRect(dc, &wipe, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    COLORREF wiped = GetPixel(dc, x0 + 1, kTop + 1);
+    ReleaseDC(editor, dc);
+    ASSERT_EQ(wiped, RGB(0, 0, 0));
+    HWND foreground = GetForegroundWindow();
+    RefreshEditorFrames();
+    Pump(200);
+    EXPECT_TRUE(IsWindowVisible(editor));
+    EXPECT_EQ(GetForegroundWindow(), foreground) << "shown without activation";
+    dc = GetWindowDC(editor);
+    std::vector<COLORREF> first = BitmapPixels(kBitmaps[0]);
+    EXPECT_EQ(GetPixel(dc, x0 + 1, kTop + 1), first[1 * kWidth + 1])
+        << "the hook asked for the buttons again";
+    ReleaseDC(editor, dc);
 }
