@@ -33,7 +33,8 @@ namespace {
 const std::string kSample = QELVO_SAMPLES_DIR "\\app";
 const std::string kMain = kSample + "\\src\\main.cpp";
 
-// The specified geometry: right offset 58 (new shell) or 41 (old), top 4, 24 x 18 buttons.
+// The buttons' geometry, the test's own copy: right offset 58 (new shell) or 41 (old), top 4,
+// 24 x 18 buttons.
 const int kTop = 4, kWidth = 24, kHeight = 18;
 const char* const kBitmaps[3] = {"bmpFUNC95", "bmpINC95", "bmpQKFIND95"};
 
