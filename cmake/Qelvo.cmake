@@ -86,3 +86,20 @@ function(qelvo_fuzz_target name)
     qelvo_warnings(${name})
     set_property(GLOBAL APPEND PROPERTY QELVO_FUZZ_TARGETS ${name})
 endfunction()
+
+# The editors' caption buttons in a Windows target's resources: the bitmaps are drawn at build
+# time (src/navigation/shell/make_button_art.py) and compiled in by navigation.rc. The add-on
+# DLL has them; so do the Windows tests that paint them with their own module.
+function(qelvo_button_art target)
+    find_package(Python3 COMPONENTS Interpreter REQUIRED)
+    set(shell ${CMAKE_SOURCE_DIR}/src/navigation/shell)
+    set(art ${CMAKE_CURRENT_BINARY_DIR}/button_art)
+    set(bitmaps ${art}/bmpFUNC95.bmp ${art}/bmpINC95.bmp ${art}/bmpQKFIND95.bmp)
+    add_custom_command(OUTPUT ${bitmaps}
+        COMMAND Python3::Interpreter ${shell}/make_button_art.py ${art}
+        DEPENDS ${shell}/make_button_art.py
+        COMMENT "Drawing the caption buttons' bitmaps for ${target}")
+    target_sources(${target} PRIVATE ${shell}/navigation.rc)
+    set_source_files_properties(${shell}/navigation.rc PROPERTIES OBJECT_DEPENDS "${bitmaps}")
+    target_include_directories(${target} PRIVATE ${art})
+endfunction()

@@ -3,7 +3,7 @@
 // the linear and the hierarchical layout. QELVO_BENCH_SMALL=1 plans a tiny tree instead.
 #include "platform/platform.h"
 #include "stand_in_ide.h"
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 #include "topbar/node_menus.h"
 
 #include <benchmark/benchmark.h>

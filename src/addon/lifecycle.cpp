@@ -2,6 +2,7 @@
 
 #include "automation/general_automation.h"
 #include "completion/keyword_completion.h"
+#include "core/editor_access.h"
 #include "core/mail.h"
 #include "core/project_session.h"
 #include "core/services.h"
@@ -50,6 +51,7 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     if (parts & kPartTopBar) Create(Bar, kPartTopBar, newShell, window);
     if (parts & kPartCompletion) Create(Completion, kPartCompletion);
     if (parts & kPartAutomation) Create(Automation, kPartAutomation);
+    if (parts & kPartEditorAccess) Create(Editors, kPartEditorAccess, services);
     if (parts & kPartStatus) Create(Status, kPartStatus, services);
     if (parts & kPartTools) Create(Tools, kPartTools);
     // The project session: both project clients registered, the per-project options bound to
@@ -69,7 +71,7 @@ void DeleteParts(unsigned parts) {
     if (parts & kPartEditorMenu) Delete(EditorMenus);
     if (parts & kPartTopBar) Delete(Bar);
     if (parts & kPartCompletion) Delete(Completion);
-    /* the completion's editor access */
+    if (parts & kPartEditorAccess) Delete(Editors);
     if (parts & kPartAutomation) Delete(Automation);
     if (parts & kPartStatus) Delete(Status);
     if (parts & kPartTools) Delete(Tools);
@@ -99,7 +101,7 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     AddonWindow = window;
     // 6. The service objects.
     CreateParts(kPartQuickFind | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartAutomation |
-                    kPartStatus | kPartTools,
+                    kPartEditorAccess | kPartStatus | kPartTools,
                 services, window, newShell);
     // 7. Show the bar when the top bar is enabled.
     if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
@@ -116,8 +118,8 @@ void StopAddon(AddonShell& shell) {
     // 2. Delete the service objects, in this order; each writes its settings back.
     DeleteParts(kPartMail | kPartQuickFind);
     shell.DeleteHooks();
-    DeleteParts(kPartEditorMenu | kPartTopBar | kPartCompletion | kPartAutomation | kPartStatus |
-                kPartTools);
+    DeleteParts(kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
+                kPartAutomation | kPartStatus | kPartTools);
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;

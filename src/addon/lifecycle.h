@@ -41,7 +41,8 @@ enum AddonPart : unsigned {
     kPartProjects = 1u << 7, // the project session
     kPartOptions = 1u << 8,  // the option reader
     kPartMail = 1u << 9,
-    kAllParts = (1u << 10) - 1,
+    kPartEditorAccess = 1u << 10, // the editor views, for the editor menu and completion
+    kAllParts = (1u << 11) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's

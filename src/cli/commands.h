@@ -6,9 +6,11 @@
 namespace qelvo {
 namespace cli {
 
-int RunRcgen(int argc, char** argv);   // qelvo rcgen DIR
-int RunVersion(int argc, char** argv); // qelvo version DIR
-int RunHtml(int argc, char** argv);    // qelvo html DIR [--filters PATTERNS] [--name NAME]
+int RunRcgen(int argc, char** argv);    // qelvo rcgen DIR
+int RunVersion(int argc, char** argv);  // qelvo version DIR
+int RunHtml(int argc, char** argv);     // qelvo html DIR [--filters PATTERNS] [--name NAME]
+int RunSymbols(int argc, char** argv);  // qelvo symbols FILE [--sorted]
+int RunIncludes(int argc, char** argv); // qelvo includes FILE
 
 // Prints "qelvo: <message>" on stderr and gives 2.
 int UsageError(const char* message);

@@ -54,6 +54,11 @@ std::string HtmlLine() {
 }
 #endif
 
+#ifdef QELVO_HAVE_NAVIGATION_COMMAND
+std::string SymbolsLine() { return "list FILE's functions and methods: LINE, CLASS, NAME"; }
+std::string IncludesLine() { return "list the files FILE includes"; }
+#endif
+
 const Command kCommands[] = {
 #ifdef QELVO_HAVE_RCGEN_COMMAND
     {"rcgen", RunRcgen, "rcgen DIR", RcgenLine, true},
@@ -61,6 +66,10 @@ const Command kCommands[] = {
 #endif
 #ifdef QELVO_HAVE_HTML_COMMAND
     {"html", RunHtml, "html DIR [--filters PATTERNS] [--name NAME]", HtmlLine, false},
+#endif
+#ifdef QELVO_HAVE_NAVIGATION_COMMAND
+    {"symbols", RunSymbols, "symbols FILE [--sorted]", SymbolsLine, false},
+    {"includes", RunIncludes, "includes FILE", IncludesLine, false},
 #endif
     {nullptr, nullptr, nullptr, nullptr, false},
 };

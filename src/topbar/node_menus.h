@@ -5,7 +5,7 @@
 
 #include "foundation/tableau.h"
 #include "ide/ide_project.h"
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 #include "topbar/node_tree.h"
 
 namespace qelvo {

@@ -1,7 +1,7 @@
 #include "topbar/node_tree.h"
 
 #include "foundation/text_utils.h"
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 
 #include <cstring>
 

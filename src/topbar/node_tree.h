@@ -8,6 +8,9 @@
 
 namespace qelvo {
 
+// Longest caption a node item holds (the menus' working buffers kept 79 characters).
+constexpr int kCaptionMax = 79;
+
 // Copies the text of a HostString the IDE returned and releases it; empty for null.
 void TakeHostText(ide::HostString* text, String& out);
 

@@ -3,7 +3,7 @@
 // install a fake. Without one, nothing is looked up and the bar is left alone.
 #pragma once
 
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 
 namespace qelvo {
 

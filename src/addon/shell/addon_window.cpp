@@ -3,6 +3,7 @@
 #include "addon/shell/command_routing.h"
 #include "automation/general_automation.h"
 #include "core/command_ids.h"
+#include "core/editor_access.h"
 #include "core/globals.h"
 #include "core/services.h"
 #include "core/shell/find_window.h"
@@ -150,7 +151,9 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         OnTimer(window, wParam);
         return 0;
-    case kGoToLineMessage: // the editor access of keyword completion joins here
+    case kGoToLineMessage:
+        if (Editors)
+            Editors->GotoLine(reinterpret_cast<const char*>(lParam), static_cast<int>(wParam));
         return 0;
     case kOpenFileMessage:
         OnOpenFile(window, wParam, lParam);

@@ -4,6 +4,7 @@
 #include "core/shell/find_window.h"
 #include "ide/ide_commands.h"
 #include "navigation/shell/navigation_commands.h"
+#include "topbar/node_commands.h"
 #include "topbar/shell/place_bar.h"
 #include "topbar/shell/topbar_commands.h"
 
@@ -14,6 +15,14 @@ namespace {
 void OnEditorCreated(UINT, LPARAM) {
     // The open-file check of the recent lists joins here.
     ActivateFrame();
+}
+
+// The include is found by the editor menu and opened with the project menus' opening of a
+// source file.
+void OnIncludeChosen(UINT command, LPARAM) {
+    char path[256];
+    if (LocateChosenInclude(command, path, sizeof path))
+        OpenEditorFile(path); // the open-file check of the recent lists joins here
 }
 
 void OnOptionsDialog(UINT, LPARAM) {
@@ -35,7 +44,7 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdProjectWindow, kCmdProjectWindow,
      "project window created or destroyed: rebuild the bar (project menus)", nullptr},
     {kCmdPaintCaption, kCmdPaintCaption, "paint an editor's caption buttons (editor menu)",
-     nullptr},
+     OnPaintCaption},
     {kCmdTaskList, kCmdTaskList, "task list window (task list)", nullptr},
     {kCmdFlashIfTasks, kCmdFlash, "daily task flash (task list)", nullptr},
     {kCmdMail, kCmdMail, "\"Mail...\": no action", nullptr},
@@ -45,10 +54,10 @@ const CommandRoute kCommandRoutes[] = {
      "documentation text of the last right-clicked editor (project menus)", OnEditDocumentation},
     {kCmdServerReport, kCmdServerReport, "\"Server report...\": no action", nullptr},
     {kCmdFindResultsPopup, kCmdFindResultsPopup, "quick-find results popup (quick find)", nullptr},
-    {kCmdIncludesPopup, kCmdIncludesPopup, "include popup (editor menu)", nullptr},
+    {kCmdIncludesPopup, kCmdIncludesPopup, "include popup (editor menu)", OnIncludesPopup},
     {kCmdQuickFindPopup, kCmdQuickFindPopup, "quick-find popup, commands 190 to 193 (editor menu)",
      OnQuickFindPopup},
-    {kCmdFunctionsPopup, kCmdFunctionsPopup, "functions popup (editor menu)", nullptr},
+    {kCmdFunctionsPopup, kCmdFunctionsPopup, "functions popup (editor menu)", OnFunctionsPopup},
     {kCmdFindFunction, kCmdCrossReference,
      "find as function, method, class; cross reference (quick find)", nullptr},
     {kCmdHtmlGenerate, kCmdHtmlRun, "generate and open the HTML documentation (HTML writer)",
@@ -64,9 +73,10 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdRecentIncludeFirst, kCmdRecentIncludeLast, "open a recent include file (recent lists)",
      nullptr},
     {kCmdIncludeFirst, kCmdIncludeLast, "open an include of the editor menu (editor menu)",
-     nullptr},
+     OnIncludeChosen},
     {kCmdFindResultFirst, kCmdFindResultLast, "open a quick-find result (quick find)", nullptr},
-    {kCmdFunctionFirst, kCmdFunctionLast, "go to a function's line (editor menu)", nullptr},
+    {kCmdFunctionFirst, kCmdFunctionLast, "go to a function's line (editor menu)",
+     OnFunctionChosen},
     {kCmdNodeFirst, kCmdNodeLast, "a project node: open, quick add or quick remove (project menus)",
      OnNodeItem},
     {0, 0, nullptr, nullptr},

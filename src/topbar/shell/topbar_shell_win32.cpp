@@ -3,7 +3,7 @@
 #include "core/globals.h"
 #include "core/shell/find_window.h"
 #include "topbar/node_menus.h"
-#include "topbar/shell/menu_maker.h"
+#include "core/shell/menu_maker.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
 #include "win32/handles.h"

@@ -2,7 +2,7 @@
 // installed with the bar.
 #pragma once
 
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 
 #include <windows.h>
 

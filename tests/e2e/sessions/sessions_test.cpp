@@ -158,18 +158,23 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
              "expect-menu \"Edit Documentation\"\n"
              "key Escape\n"
              "caption main.cpp 0\n"
+             "expect-menu DrawAll Usage main\n"
+             "choose main\n"
              "caption main.cpp 1\n"
+             "expect-menu shapes.h util.h stdio.h\n"
+             "key Escape\n"
              "key Ctrl+Shift+F3\n"
              "key F3\n");
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(result.passed) << Text(result.transcript);
     EXPECT_TRUE(Holds(result.transcript, "    menu: \"Edit Documentation\""));
-    // The quick-find popup's item was chosen, the documentation popup closed by Escape; the hot
-    // key alone posts 191.
+    // The quick-find popup's item was chosen, the documentation popup closed by Escape, the
+    // function popup's "main" chosen (1000 + its place in the sorted list), the include popup
+    // closed by Escape; the hot key alone posts 191.
     std::vector<UINT> popupsAndKeys;
     for (UINT command : barCommands)
         if (command >= 187) popupsAndKeys.push_back(command);
-    EXPECT_EQ(popupsAndKeys, (std::vector<UINT>{188, 192, 197, 189, 187, 191}));
+    EXPECT_EQ(popupsAndKeys, (std::vector<UINT>{188, 192, 197, 189, 1002, 187, 191}));
     EXPECT_TRUE(IsPng(dir.File("popup.png")));
     EXPECT_EQ(FindWindowA("#32768", nullptr) && IsWindowVisible(FindWindowA("#32768", nullptr)),
               false);

@@ -221,7 +221,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         {kPartQuickFind, "QuickFind"}, {kPartEditorMenu, "Menus"},   {kPartTopBar, "TopBar"},
         {kPartCompletion, "Completion"}, {kPartAutomation, "General"}, {kPartStatus, nullptr},
         {kPartTools, nullptr},         {kPartProjects, nullptr},     {kPartOptions, nullptr},
-        {kPartMail, "Mail"},
+        {kPartMail, "Mail"},           {kPartEditorAccess, nullptr},
     };
     testing_support::TempDir dir;
     std::string project =

@@ -12,7 +12,7 @@
 #include "recorders.h"
 #include "stand_in_ide.h"
 #include "temp_dir.h"
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 #include "topbar/node_menus.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"

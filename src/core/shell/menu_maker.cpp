@@ -1,4 +1,4 @@
-#include "topbar/shell/menu_maker.h"
+#include "core/shell/menu_maker.h"
 
 #include "win32/handles.h"
 

@@ -1,4 +1,4 @@
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 
 namespace qelvo {
 

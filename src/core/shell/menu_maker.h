@@ -1,7 +1,7 @@
 // Planned menus made into Win32 menus.
 #pragma once
 
-#include "topbar/menu_plan.h"
+#include "core/menu_plan.h"
 
 #include <windows.h>
 

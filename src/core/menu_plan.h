@@ -9,9 +9,6 @@
 
 namespace qelvo {
 
-// Longest caption a node item holds (the menus' working buffers kept 79 characters).
-constexpr int kCaptionMax = 79;
-
 struct PlannedItem {
     std::string text;
     uint32_t command = 0;     // a command item's number
@@ -55,7 +52,7 @@ public:
     // Position of the first item of the menu with the command, or -1.
     int PositionOfCommand(int menu, uint32_t command) const;
 
-    // The popup "FirstPopup" of the bar (position 0), where the run items go; -1 while none.
+    // The bar's popup where the project menus put their run items (position 0); -1 while none.
     int firstPopup = -1;
 
 private:

@@ -1,0 +1,6 @@
+int main(void)
+{
+}
+void ccc::mmm(int x) {
+#include <stdio.h>
+#include "a.h"
