@@ -55,8 +55,12 @@ std::string HtmlLine() {
 #endif
 
 #ifdef QELVO_HAVE_NAVIGATION_COMMAND
-std::string SymbolsLine() { return "list FILE's functions and methods: LINE, CLASS, NAME"; }
-std::string IncludesLine() { return "list the files FILE includes"; }
+std::string SymbolsLine() {
+    return "list FILE's functions and methods: LINE, CLASS, NAME";
+}
+std::string IncludesLine() {
+    return "list the files FILE includes";
+}
 #endif
 
 const Command kCommands[] = {
