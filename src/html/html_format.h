@@ -5,13 +5,16 @@
 #include "html/ht_model.h"
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace qelvo {
 namespace html {
 
 class Formatter {
 public:
-    explicit Formatter(const htProjet& project) : project_(project) {}
+    explicit Formatter(const htProjet& project);
 
     // A run of non-identifier characters: & < > " become entities without a semicolon, 0x03 a
     // line break, the first "//" opens an italic span that the next "\n" closes.
@@ -27,7 +30,18 @@ public:
 
 private:
     void Word(std::string& out, const htSymbol* owner, const char*& p, bool& italic) const;
+    enum Kind { kClassPage, kMacroPage, kFunctionPage };
+    void Anchor(std::string& out, Kind kind, int position, const char* word, size_t n) const;
     const htProjet& project_;
+    // The first class, macro and function of each name (positions in the sorted lists, -1
+    // for none): every word of every text is looked up, so this goes by hash, not by search.
+    struct Targets {
+        int classPosition = -1;
+        int macroPosition = -1;
+        int functionPosition = -1;
+    };
+    std::unordered_map<std::string_view, Targets> targets_;
+    std::vector<bool> shapes_; // lengths and first characters of the names above
 };
 
 bool IsIdentifierChar(char c);
