@@ -74,7 +74,8 @@ void Formatter::Escape(std::string& out, const char* begin, const char* end, boo
     }
 }
 
-Formatter::Formatter(const htProjet& project) : project_(project) {
+Formatter::Formatter(const htProjet& project, const PageSet* pages)
+    : project_(project), pages_(pages) {
     shapes_.assign((kMaxNameLength + 1) * 128, false);
     auto index = [this](const BasicTableau& list, int Targets::*position) {
         // The lists are sorted: the first entry of a name comes first.
@@ -112,14 +113,28 @@ void Formatter::Link(std::string& out, const htSymbol* owner, const char* word, 
     out.append(word, n);
 }
 
+// The word as a link to its page, or as it is when that page was refused: a word that names a
+// class is not sent to a function of the same name instead.
 void Formatter::Anchor(std::string& out, Kind kind, int position, const char* word,
                        size_t n) const {
-    out += kind == kClassPage   ? "<a href =\"Class "
-           : kind == kMacroPage ? "<a href =\"Define "
-                                : "<a href =\"Fnc ";
-    out.append(word, n);
-    if (kind != kClassPage) out.append(" ").append(std::to_string(position));
-    out.append(".html\" target=\"space\">").append(word, n).append("</a>");
+    if (!pages_) {
+        out += kind == kClassPage   ? "<a href =\"Class "
+               : kind == kMacroPage ? "<a href =\"Define "
+                                    : "<a href =\"Fnc ";
+        out.append(word, n);
+        if (kind != kClassPage) out.append(" ").append(std::to_string(position));
+        out += ".html";
+    } else {
+        int id = kind == kClassPage   ? pages_->Class(position)
+                 : kind == kMacroPage ? pages_->Macro(position)
+                                      : pages_->Function(position);
+        if (!pages_->Linkable(id)) {
+            out.append(word, n);
+            return;
+        }
+        out.append("<a href =\"").append(pages_->Name(id));
+    }
+    out.append("\" target=\"space\">").append(word, n).append("</a>");
 }
 
 void Formatter::Word(std::string& out, const htSymbol* owner, const char*& p,

@@ -111,4 +111,7 @@ TEST(Golden, Shapes) { CheckCase("shapes"); }
 
 TEST(Golden, NoMatchingFiles) { CheckCase("empty"); }
 
+// Two files of one name in two folders, two classes whose names differ only in case.
+TEST(Golden, NameClashes) { CheckCase("clashes"); }
+
 } // namespace
