@@ -74,11 +74,11 @@ int RunHtml(int argc, char** argv) {
     int ok = html::Generate(directory.c_str(), name.c_str(), filters.c_str(), &summary);
     std::string output = html::OutputDirectory(directory.c_str());
     std::printf("qelvo html: %d files, %d classes, %d functions, %d macros: %d pages in %s\n",
-                summary.files, summary.classes, summary.functions, summary.macros, summary.pages,
-                DisplayPath(output.c_str()));
+                summary.files, summary.classes, summary.functions, summary.macros,
+                summary.output.pages, DisplayPath(output.c_str()));
     if (!ok) {
         std::fprintf(stderr, "qelvo: html: %d pages could not be written in %s\n",
-                     summary.failedPages, DisplayPath(output.c_str()));
+                     summary.output.failed, DisplayPath(output.c_str()));
         return 1;
     }
     return 0;

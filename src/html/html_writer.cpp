@@ -2,9 +2,6 @@
 
 #include "html/page_set.h"
 #include "html/page_texts.h"
-#include "platform/platform.h"
-
-#include <cstdio>
 
 namespace qelvo {
 namespace html {
@@ -15,34 +12,62 @@ std::string FramesetPageName(const char* projectName) {
 
 namespace {
 
-bool Save(const std::string& path, const std::string& text) {
-    FILE* out = platform::OpenFile(path.c_str(), "wt");
-    if (!out) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    return std::fclose(out) == 0 && ok;
+enum State : char { kNotPut, kWritten, kRefused };
+
+// One pass over every page that is not refused; true when it refused another one.
+bool PutAll(PageSet& pages, const PageTexts& texts, PageStore& store, std::vector<State>& states,
+            WriteSummary& s) {
+    bool refusedMore = false;
+    std::string text, reason;
+    for (int id = 0; id < pages.Count(); ++id) {
+        if (states[id] == kRefused) continue;
+        texts.Build(id, text);
+        switch (store.Put(pages.Name(id), text, reason)) {
+        case PageStore::kWritten:
+            states[id] = kWritten;
+            break;
+        case PageStore::kFailed:
+            states[id] = kRefused;
+            pages.Refuse(id);
+            s.failures.push_back({pages.Name(id), reason});
+            refusedMore = true;
+            break;
+        }
+    }
+    return refusedMore;
 }
 
 } // namespace
 
-int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary) {
+int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary,
+               PageFiles* files) {
     WriteSummary local;
     WriteSummary& s = summary ? *summary : local;
     s = WriteSummary();
     PageSet pages(project);
     PageTexts texts(project, pages);
-    // An existing directory is reused, its pages overwritten.
-    platform::MakeDirectory(outputDirectory);
-    std::string text;
-    for (int id = 0; id < pages.Count(); ++id) {
-        bool written = false;
-        if (pages.Linkable(id)) {
-            texts.Build(id, text);
-            written = Save(std::string(outputDirectory) + "\\" + pages.Name(id), text);
+    PageStore store(outputDirectory, files);
+
+    std::vector<State> states(static_cast<size_t>(pages.Count()), kNotPut);
+    for (int id = 0; id < pages.Count(); ++id)
+        if (pages.Unusable(id)) {
+            states[id] = kRefused;
+            s.failures.push_back({pages.Name(id), "not a possible file name"});
         }
-        ++(written ? s.pages : s.failed);
-        if (id == PageSet::kFrameset) s.frameset = written;
+    if (!store.Open(s.directoryError)) {
+        s.failed = pages.Count();
+        return 0;
     }
-    return s.failed == 0 ? 1 : 0;
+    // A page refused while writing may be named by pages already written: they are built
+    // and written again, until a pass refuses nothing more.
+    while (PutAll(pages, texts, store, states, s)) {
+    }
+    for (State state : states) {
+        s.pages += state == kWritten;
+        s.failed += state == kRefused;
+    }
+    s.frameset = states[PageSet::kFrameset] != kRefused;
+    return s.failures.empty() ? 1 : 0;
 }
 
 } // namespace html

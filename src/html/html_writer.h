@@ -2,23 +2,38 @@
 #pragma once
 
 #include "html/ht_model.h"
+#include "html/page_store.h"
 
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace html {
 
-struct WriteSummary {
-    int pages = 0;         // pages written
-    int failed = 0;        // pages that could not be created or written
-    bool frameset = false; // the frameset page was written
+// A page that is not in place, and the system's reason.
+struct PageFailure {
+    std::string page; // its file name in the output directory
+    std::string reason;
 };
 
-// Writes every page (frameset, title bar, project contents, file list, project presentation,
-// then per file its contents and presentation, then the class, function and macro pages) into
-// outputDirectory, which is made when missing. Each page takes the name the page set gives it;
-// a page whose name cannot be a file gets no page and no link. 1 when every page was written.
-int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary);
+struct WriteSummary {
+    int pages = 0;         // pages written
+    int failed = 0;        // pages refused: not in place, and linked from nowhere
+    bool frameset = false; // the frameset page is in place
+    // Set when the output directory cannot be made or is not one: then no page is.
+    std::string directoryError;
+    // Each refused page with its reason.
+    std::vector<PageFailure> failures;
+};
+
+// Puts every page (frameset, title bar, project contents, file list, project presentation, then
+// per file its contents and presentation, then the class, function and macro pages) into
+// outputDirectory, which is made when missing. Each page is complete or absent. A page that
+// cannot be written is refused, and the pages written after that link to it no more (those
+// written before are written again). files: null for the system's.
+// 1 when every page is in place.
+int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary,
+               PageFiles* files = nullptr);
 
 // The frameset page's file name, "Documentation <name>.html" (no other page takes it first).
 std::string FramesetPageName(const char* projectName);
