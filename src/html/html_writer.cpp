@@ -12,7 +12,7 @@ std::string FramesetPageName(const char* projectName) {
 
 namespace {
 
-enum State : char { kNotPut, kWritten, kRefused };
+enum State : char { kNotPut, kWritten, kUnchanged, kRefused };
 
 // One pass over every page that is not refused; true when it refused another one.
 bool PutAll(PageSet& pages, const PageTexts& texts, PageStore& store, std::vector<State>& states,
@@ -25,6 +25,9 @@ bool PutAll(PageSet& pages, const PageTexts& texts, PageStore& store, std::vecto
         switch (store.Put(pages.Name(id), text, reason)) {
         case PageStore::kWritten:
             states[id] = kWritten;
+            break;
+        case PageStore::kUnchanged:
+            if (states[id] == kNotPut) states[id] = kUnchanged;
             break;
         case PageStore::kFailed:
             states[id] = kRefused;
@@ -59,13 +62,20 @@ int WritePages(const htProjet& project, const char* outputDirectory, WriteSummar
         return 0;
     }
     // A page refused while writing may be named by pages already written: they are built
-    // and written again, until a pass refuses nothing more.
+    // again and written when their text changed, until a pass refuses nothing more.
     while (PutAll(pages, texts, store, states, s)) {
     }
+    bool listed = true;
+    std::string reason;
+    s.removed = store.Finish(listed, reason);
+    if (!listed) s.failures.push_back({kPageListName, reason});
+
     for (State state : states) {
-        s.pages += state == kWritten;
+        s.written += state == kWritten;
+        s.unchanged += state == kUnchanged;
         s.failed += state == kRefused;
     }
+    s.pages = s.written + s.unchanged;
     s.frameset = states[PageSet::kFrameset] != kRefused;
     return s.failures.empty() ? 1 : 0;
 }
