@@ -113,33 +113,41 @@ bool Save(const std::string& path, const std::string& text) {
 
 } // namespace
 
-long WriteDocumentedTree(const std::string& directory, const TreeSize& size) {
-    long lines = 0;
+std::vector<SourceFile> DocumentedSources(const TreeSize& size) {
+    std::vector<SourceFile> sources;
     int modules = (size.files + 1) / 2;
     for (int m = 0; m < modules; ++m) {
         // Fifty modules per subdirectory, two levels deep.
-        std::string group = directory + "\\group" + std::to_string(m / 500);
-        std::string folder = group + "\\part" + std::to_string(m / 50);
-        platform::MakeDirectory(group.c_str());
-        platform::MakeDirectory(folder.c_str());
+        std::string folder = "group" + std::to_string(m / 500) + "\\part" + std::to_string(m / 50);
         std::string base = folder + "\\module" + std::to_string(m);
         Out header;
         Header(header, m, size.linesPerFile);
-        Save(base + ".h", header.text);
-        lines += header.lines;
+        sources.push_back({base + ".h", header.text, header.lines});
         if (2 * m + 1 < size.files) {
             Out source;
             Source(source, m, size.linesPerFile);
-            Save(base + ".cpp", source.text);
-            lines += source.lines;
+            sources.push_back({base + ".cpp", source.text, source.lines});
         }
         if (m % 10 == 0) {
             Out companion;
             companion.Line("/** TWidget" + std::to_string(m) + "_0::Extra");
             companion.Line("Documented in the companion file only.");
             companion.Line("*/");
-            Save(base + ".cpp.txt", companion.text);
+            sources.push_back({base + ".cpp.txt", companion.text, 0});
         }
+    }
+    return sources;
+}
+
+long WriteDocumentedTree(const std::string& directory, const TreeSize& size) {
+    long lines = 0;
+    for (const SourceFile& file : DocumentedSources(size)) {
+        // Make the folders on the way (an existing one is fine).
+        for (size_t cut = file.path.find('\\'); cut != std::string::npos;
+             cut = file.path.find('\\', cut + 1))
+            platform::MakeDirectory((directory + "\\" + file.path.substr(0, cut)).c_str());
+        Save(directory + "\\" + file.path, file.text);
+        lines += file.lines;
     }
     return lines;
 }

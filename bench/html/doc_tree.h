@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace bench {
@@ -12,6 +13,17 @@ struct TreeSize {
     int files = 2000;        // header and source files together
     int linesPerFile = 250;  // about; every file ends on a whole declaration
 };
+
+// One file of the tree: its path below the tree's top ('\' between names), its text and how
+// many lines of it count as source (companion files count none).
+struct SourceFile {
+    std::string path;
+    std::string text;
+    long lines;
+};
+
+// The tree's files in memory, each source after its header and before its companion file.
+std::vector<SourceFile> DocumentedSources(const TreeSize& size);
 
 // Writes the tree below directory (which must exist). Gives the number of lines written.
 long WriteDocumentedTree(const std::string& directory, const TreeSize& size);

@@ -101,6 +101,8 @@ int DocScanner::ScanPath(const char* path) {
     // Binary mode: line ends are trimmed anyway, and a Ctrl-Z does not end the text early.
     FILE* in = platform::OpenFile(path, "rb");
     if (!in) return 0;
+    // Read in large blocks straight into ours: the library's own buffer would only be copied.
+    std::setvbuf(in, nullptr, _IONBF, 0);
     StartText();
     Splitter splitter(*this);
     static thread_local char block[65536];

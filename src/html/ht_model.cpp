@@ -15,6 +15,16 @@ void StableSortByName(BasicTableau& list) {
     if (list.count > 1)
         std::stable_sort(list.items, list.items + list.count, Before);
 }
+
+// Files of the same name in different folders come in the order of their paths, not in the
+// order a listing gave them: that order differs between systems, and it decides which of them
+// keeps the plain page names.
+bool FileBefore(const Basic* a, const Basic* b) {
+    int byName = std::strcmp(NameOf(a), NameOf(b));
+    if (byName != 0) return byName < 0;
+    return std::strcmp(static_cast<const htFile*>(a)->path.c_str(),
+                       static_cast<const htFile*>(b)->path.c_str()) < 0;
+}
 } // namespace
 
 htFile::htFile() {
@@ -35,7 +45,7 @@ void htProjet::SortLists() {
     StableSortByName(functions);
     StableSortByName(classes);
     StableSortByName(macros);
-    StableSortByName(files);
+    if (files.count > 1) std::stable_sort(files.items, files.items + files.count, FileBefore);
 }
 
 int FirstPositionOf(const BasicTableau& list, const char* name) {

@@ -51,7 +51,8 @@ public:
     Ensemble<htFile> files;
 
     // Sorts the four lists by name, byte by byte as unsigned characters. Equal names keep the
-    // order in which they were met, so the pages come out the same on every system.
+    // order in which they were met, so the pages come out the same on every system; files of
+    // one name go by their paths.
     void SortLists();
 
     // First entry of that exact name in a sorted list, or null; its position in *position.

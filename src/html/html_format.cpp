@@ -9,16 +9,21 @@ namespace {
 
 constexpr char kMark = '\xA7';
 
-const char* const kKeywords[] = {"public",   "CLASS",    "operator", "const",     "friend",
-                                 "static",   "class",    "private",  "virtual",   "protected",
-                                 "__export", "export",   "_export",  "template",  "_import",
-                                 "__import", "extern"};
+const std::string_view kKeywords[] = {"public",   "CLASS",  "operator", "const",    "friend",
+                                      "static",   "class",  "private",  "virtual",  "protected",
+                                      "__export", "export", "_export",  "template", "_import",
+                                      "__import", "extern"};
 
 bool IsKeyword(const char* word, size_t n) {
-    for (const char* k : kKeywords)
-        if (std::strlen(k) == n && std::memcmp(k, word, n) == 0)
-            return true;
+    for (std::string_view k : kKeywords)
+        if (k.size() == n && std::memcmp(k.data(), word, n) == 0) return true;
     return false;
+}
+
+// Words are mostly not names of the project's symbols; a table of the lengths and first
+// characters that names have turns most of them away before any hashing.
+size_t Shape(const char* word, size_t n) {
+    return n * 128 + static_cast<unsigned char>(word[0] & 0x7F);
 }
 
 const char* IdentEnd(const char* p) {
@@ -69,32 +74,67 @@ void Formatter::Escape(std::string& out, const char* begin, const char* end, boo
     }
 }
 
+Formatter::Formatter(const htProjet& project, const PageSet* pages)
+    : project_(project), pages_(pages) {
+    shapes_.assign((kMaxNameLength + 1) * 128, false);
+    auto index = [this](const BasicTableau& list, int Targets::*position) {
+        // The lists are sorted: the first entry of a name comes first.
+        for (int i = list.count - 1; i >= 0; --i) {
+            std::string_view name = static_cast<const htSymbol*>(list.items[i])->Name();
+            targets_[name].*position = i;
+            if (!name.empty() && name.size() <= kMaxNameLength)
+                shapes_[Shape(name.data(), name.size())] = true;
+        }
+    };
+    index(project.classes, &Targets::classPosition);
+    index(project.macros, &Targets::macroPosition);
+    index(project.functions, &Targets::functionPosition);
+}
+
 void Formatter::Link(std::string& out, const htSymbol* owner, const char* word, size_t n) const {
-    if (n > 0 && n <= kMaxNameLength) {
-        char name[kMaxNameLength + 1];
-        std::memcpy(name, word, n);
-        name[n] = 0;
-        int i = -1;
-        const htSymbol* target = project_.FindClass(name);
-        if (target && target != owner) {
-            out.append("<a href =\"Class ").append(name).append(".html\" target=\"space\">");
-            out.append(name).append("</a>");
+    auto found = n > 0 && n <= kMaxNameLength && shapes_[Shape(word, n)]
+                     ? targets_.find(std::string_view(word, n))
+                     : targets_.end();
+    if (found != targets_.end()) {
+        const Targets& t = found->second;
+        if (t.classPosition >= 0 && project_.classes[t.classPosition] != owner) {
+            Anchor(out, kClassPage, t.classPosition, word, n);
             return;
         }
-        target = project_.FindMacro(name, &i);
-        const char* page = "Define ";
-        if (!target || target == owner) {
-            target = project_.FindFunction(name, &i);
-            page = "Fnc ";
+        if (t.macroPosition >= 0 && project_.macros[t.macroPosition] != owner) {
+            Anchor(out, kMacroPage, t.macroPosition, word, n);
+            return;
         }
-        if (target && target != owner) {
-            out.append("<a href =\"").append(page).append(name).append(" ");
-            out.append(std::to_string(i)).append(".html\" target=\"space\">");
-            out.append(name).append("</a>");
+        if (t.functionPosition >= 0 && project_.functions[t.functionPosition] != owner) {
+            Anchor(out, kFunctionPage, t.functionPosition, word, n);
             return;
         }
     }
     out.append(word, n);
+}
+
+// The word as a link to its page, or as it is when that page was refused: a word that names a
+// class is not sent to a function of the same name instead.
+void Formatter::Anchor(std::string& out, Kind kind, int position, const char* word,
+                       size_t n) const {
+    if (!pages_) {
+        out += kind == kClassPage   ? "<a href =\"Class "
+               : kind == kMacroPage ? "<a href =\"Define "
+                                    : "<a href =\"Fnc ";
+        out.append(word, n);
+        if (kind != kClassPage) out.append(" ").append(std::to_string(position));
+        out += ".html";
+    } else {
+        int id = kind == kClassPage   ? pages_->Class(position)
+                 : kind == kMacroPage ? pages_->Macro(position)
+                                      : pages_->Function(position);
+        if (!pages_->Linkable(id)) {
+            out.append(word, n);
+            return;
+        }
+        out.append("<a href =\"").append(pages_->Name(id));
+    }
+    out.append("\" target=\"space\">").append(word, n).append("</a>");
 }
 
 void Formatter::Word(std::string& out, const htSymbol* owner, const char*& p,

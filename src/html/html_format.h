@@ -3,15 +3,21 @@
 #pragma once
 
 #include "html/ht_model.h"
+#include "html/page_set.h"
 
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace qelvo {
 namespace html {
 
 class Formatter {
 public:
-    explicit Formatter(const htProjet& project) : project_(project) {}
+    // Links name the pages of the set, and none that it has refused; without a set they name
+    // the pages as they are called when no two names clash.
+    explicit Formatter(const htProjet& project, const PageSet* pages = nullptr);
 
     // A run of non-identifier characters: & < > " become entities without a semicolon, 0x03 a
     // line break, the first "//" opens an italic span that the next "\n" closes.
@@ -27,7 +33,19 @@ public:
 
 private:
     void Word(std::string& out, const htSymbol* owner, const char*& p, bool& italic) const;
+    enum Kind { kClassPage, kMacroPage, kFunctionPage };
+    void Anchor(std::string& out, Kind kind, int position, const char* word, size_t n) const;
     const htProjet& project_;
+    const PageSet* pages_;
+    // The first class, macro and function of each name (positions in the sorted lists, -1
+    // for none): every word of every text is looked up, so this goes by hash, not by search.
+    struct Targets {
+        int classPosition = -1;
+        int macroPosition = -1;
+        int functionPosition = -1;
+    };
+    std::unordered_map<std::string_view, Targets> targets_;
+    std::vector<bool> shapes_; // lengths and first characters of the names above
 };
 
 bool IsIdentifierChar(char c);

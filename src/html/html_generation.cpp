@@ -46,16 +46,13 @@ int Generate(const char* projectDirectory, const char* projectName, const char* 
              GenerationSummary* summary) {
     std::unique_ptr<htProjet> project = BuildModel(
         projectDirectory && *projectDirectory ? projectDirectory : ".", patterns, projectName);
-    WriteSummary written;
-    int ok = WritePages(*project, OutputDirectory(projectDirectory).c_str(), &written);
-    if (summary) {
-        summary->files = project->files.count;
-        summary->classes = project->classes.count;
-        summary->functions = project->functions.count;
-        summary->macros = project->macros.count;
-        summary->pages = written.pages;
-        summary->failedPages = written.failed;
-    }
+    GenerationSummary local;
+    GenerationSummary& s = summary ? *summary : local;
+    int ok = WritePages(*project, OutputDirectory(projectDirectory).c_str(), &s.output);
+    s.files = project->files.count;
+    s.classes = project->classes.count;
+    s.functions = project->functions.count;
+    s.macros = project->macros.count;
     return ok;
 }
 

@@ -3,6 +3,8 @@
 // time, refused with a warning while one runs), and opens the result.
 #pragma once
 
+#include "html/html_writer.h"
+
 #include <string>
 
 namespace qelvo {
@@ -13,8 +15,7 @@ struct GenerationSummary {
     int classes = 0;
     int functions = 0;
     int macros = 0;
-    int pages = 0;       // pages written
-    int failedPages = 0; // pages that could not be created or written
+    WriteSummary output; // the pages: in place, written, unchanged, removed, refused
 };
 
 // The output directory: the project directory followed by "\qHTML".
@@ -25,7 +26,7 @@ std::string FramesetPath(const char* projectDirectory, const char* projectName);
 // characters).
 std::string DocumentationName(const char* projectFileName);
 
-// Builds the model and writes every page, on the calling thread. 1 when all pages were written.
+// Builds the model and writes every page, on the calling thread. 1 when every page is in place.
 int Generate(const char* projectDirectory, const char* projectName, const char* patterns,
              GenerationSummary* summary = nullptr);
 

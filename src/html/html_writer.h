@@ -2,29 +2,45 @@
 #pragma once
 
 #include "html/ht_model.h"
+#include "html/page_store.h"
 
 #include <string>
+#include <vector>
 
 namespace qelvo {
 namespace html {
 
-struct WriteSummary {
-    int pages = 0;        // pages written
-    int failed = 0;       // pages that could not be created or written
-    bool frameset = false; // the frameset page was written
+// A page that is not in place, and the system's reason.
+struct PageFailure {
+    std::string page; // its file name in the output directory
+    std::string reason;
 };
 
-// Writes every page (frameset, title bar, project contents, file list, project presentation,
-// then per file its contents and presentation, then the class, function and macro pages) into
-// outputDirectory, which is made when missing. A page that cannot be created is skipped.
-// 1 when every page was written.
-int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary);
+struct WriteSummary {
+    int pages = 0;         // pages in place: written, or found already holding their text
+    int written = 0;       // pages written (new or changed)
+    int unchanged = 0;     // pages left as they were
+    int removed = 0;       // pages of the last generation that this one no longer makes
+    int failed = 0;        // pages refused: not in place, and linked from nowhere
+    bool frameset = false; // the frameset page is in place
+    // Set when the output directory cannot be made or is not one: then no page is.
+    std::string directoryError;
+    // Each refused page with its reason, and the list of pages when it could not be written.
+    std::vector<PageFailure> failures;
+};
 
-// Page file names (without directory).
+// Puts every page (frameset, title bar, project contents, file list, project presentation, then
+// per file its contents and presentation, then the class, function and macro pages) into
+// outputDirectory, which is made when missing. Each page is complete or absent; pages already
+// holding their text are not rewritten; the last generation's pages that are no longer made are
+// removed. A page that cannot be written is refused, and the pages written after that link to
+// it no more (those written before are written again). files: null for the system's.
+// 1 when every page is in place.
+int WritePages(const htProjet& project, const char* outputDirectory, WriteSummary* summary,
+               PageFiles* files = nullptr);
+
+// The frameset page's file name, "Documentation <name>.html" (no other page takes it first).
 std::string FramesetPageName(const char* projectName);
-std::string ClassPageName(const char* className);
-std::string FunctionPageName(const char* name, int position);
-std::string MacroPageName(const char* name, int position);
 
 } // namespace html
 } // namespace qelvo

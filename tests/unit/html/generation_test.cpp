@@ -60,7 +60,7 @@ TEST(Generation, WritesThePagesIntoQHtml) {
     EXPECT_EQ(Generate(dir.path().c_str(), "App", "*.cpp;*.h", &summary), 1);
     EXPECT_EQ(summary.files, 1);
     EXPECT_EQ(summary.functions, 1);
-    EXPECT_EQ(summary.pages, 8);
+    EXPECT_EQ(summary.output.pages, 8);
     EXPECT_TRUE(platform::FileExists(FramesetPath(dir.path().c_str(), "App").c_str()));
     EXPECT_EQ(FramesetPath(dir.path().c_str(), "App"),
               dir.path() + "\\qHTML\\Documentation App.html");

@@ -1,6 +1,7 @@
 // Golden page sets: each folder of tests/golden/html holds a small project (input/) and the
 // complete page set it must give (expected/), byte for byte. Pages are stored with LF line ends;
-// on Windows, where the writer uses text mode, CR LF is turned into LF before comparing.
+// on Windows, where pages are text files with CR LF, CR LF is turned into LF before comparing.
+// The expected set includes the list of pages the generator keeps beside them.
 // QELVO_UPDATE_GOLDEN=1 rewrites the expected pages when a change is intended.
 #include "html/html_generation.h"
 #include "temp_dir.h"
@@ -105,10 +106,20 @@ void CheckCase(const std::string& name) {
     }
     for (const auto& page : got)
         EXPECT_TRUE(expected.count(page.first)) << "page not expected: " << page.first;
+
+    // Generating again over the same sources finds every page in place.
+    EXPECT_EQ(html::Generate(work.path().c_str(), name.c_str(), "*.cpp;*.h", &summary), 1);
+    EXPECT_EQ(summary.output.written, 0);
+    EXPECT_EQ(Pages(work.path() + "\\qHTML", true), got);
 }
 
 TEST(Golden, Shapes) { CheckCase("shapes"); }
 
 TEST(Golden, NoMatchingFiles) { CheckCase("empty"); }
+
+// Two files of one name in two folders, two classes whose names differ only in case.
+TEST(Golden, NameClashes) {
+    CheckCase("clashes");
+}
 
 } // namespace
