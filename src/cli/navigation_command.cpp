@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "navigation/symbol_scanner.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,6 +15,7 @@ namespace {
 
 // The whole file, or false when it cannot be read.
 bool ReadWholeFile(const char* path, std::string& text) {
+    errno = 0;
     FILE* file = std::fopen(path, "rb");
     if (!file) return false;
     char block[65536];
@@ -29,8 +31,10 @@ void Put(const String& text) {
     std::fwrite(text.c_str(), 1, text.Length(), stdout);
 }
 
+// Says why, in the system's words, right after the failed read.
 int CannotRead(const char* path) {
-    std::fprintf(stderr, "qelvo: cannot read %s\n", path);
+    const char* reason = errno ? std::strerror(errno) : "read error";
+    std::fprintf(stderr, "qelvo: cannot read %s: %s\n", path, reason);
     return 2;
 }
 
