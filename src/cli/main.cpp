@@ -69,7 +69,7 @@ const Command kCommands[] = {
     {"version", RunVersion, "version DIR", VersionLine, true},
 #endif
 #ifdef QELVO_HAVE_HTML_COMMAND
-    {"html", RunHtml, "html DIR [--filters PATTERNS] [--name NAME]", HtmlLine, false},
+    {"html", RunHtml, "html DIR [--filters PATTERNS] [--name NAME]", HtmlLine, true},
 #endif
 #ifdef QELVO_HAVE_NAVIGATION_COMMAND
     {"symbols", RunSymbols, "symbols FILE [--sorted]", SymbolsLine, false},
