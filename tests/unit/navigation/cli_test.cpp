@@ -1,42 +1,17 @@
 // qelvo symbols and qelvo includes, run as a program on files of the test's own.
-#include "platform/platform.h"
+#include "cli_run.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
+using qelvo::testing_support::Qelvo;
+using qelvo::testing_support::Quoted;
 using qelvo::testing_support::TempDir;
+using qelvo::testing_support::ToolRun;
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-ToolRun Qelvo(const std::string& arguments, const TempDir& scratch) {
-    std::string errors = qelvo::platform::NativePath(scratch.File("stderr.txt").c_str());
-    std::string command =
-        std::string("'") + QELVO_CLI_PATH + "' " + arguments + " 2>'" + errors + "'";
-    ToolRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = qelvo::testing_support::ReadWholeFile(scratch.File("stderr.txt"));
-    return run;
-}
-
-std::string Quoted(const std::string& enginePath) {
-    return "'" + qelvo::platform::NativePath(enginePath.c_str()) + "'";
-}
 
 const char kSource[] = "#include <stdio.h>\r\n"
                        "#include \"app.h\"\r\n"
