@@ -55,7 +55,8 @@ protected:
     // Starts setup.exe in `dir` and waits for its dialog.
     void Launch(const std::string& dir, const std::string& program = BesideProgram("setup.exe")) {
         ASSERT_TRUE(process.Start(program, dir));
-        dialog = WaitDialog(process.id());
+        // A fresh Wine prefix's first program windows can take far longer than later ones.
+        dialog = WaitDialog(process.id(), 60000);
         ASSERT_NE(dialog, nullptr) << "no installation dialog";
     }
     // "Install", then waits for the run to end (button 2 enabled again); answers Yes to the
