@@ -302,5 +302,12 @@ std::string UserName() {
     return std::string();
 }
 
+void* LoadModule(const char*) { return nullptr; }
+void* ModuleFunction(void*, const char*) { return nullptr; }
+void FreeModule(void*) {}
+std::string ModuleFileName(void*) { return std::string(); }
+bool ShowWinHelp(void*, const char*, unsigned, uintptr_t) { return false; }
+void EndProcess(int exitCode) { std::_Exit(exitCode); }
+
 } // namespace platform
 } // namespace qelvo

@@ -3,6 +3,7 @@
 // that cannot be made, and the fatal end without the OptionService.
 #include "addon/lifecycle.h"
 #include "core/globals.h"
+#include "core/help.h"
 #include "core/project_session.h"
 #include "core/services.h"
 #include "core/tool_table.h"
@@ -28,6 +29,10 @@ using qelvo::testing_support::MemoryRegistry;
 using qelvo::testing_support::MessageRecorder;
 
 namespace {
+
+// The add-on's module as the IDE loads it, which gives the help file its name.
+std::string AddonModule(void*) { return "C:\\BC5\\QELVO\\QELVOADD.DLL"; }
+const bool moduleNamed = (HelpSystem.moduleFileName = AddonModule, true);
 
 class RecordingShell final : public AddonShell {
 public:
