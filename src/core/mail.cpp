@@ -79,15 +79,15 @@ MailService::~MailService() {
 
 int MailService::SendMail(void* owner, const char* subject, const char* text,
                           const char* fileName) {
-    void* library = platform::LoadModule("MAPI32.DLL");
+    void* library = platform::OpenLibrary("MAPI32.DLL");
     if (!library) {
         platform::ShowMessage("MAPI not present !", kErrorTitle, platform::kMbIconStop);
         return 0;
     }
     SendMailFunction send =
-        reinterpret_cast<SendMailFunction>(platform::ModuleFunction(library, "MAPISendMail"));
+        reinterpret_cast<SendMailFunction>(platform::LibraryFunction(library, "MAPISendMail"));
     if (!send) {
-        platform::FreeModule(library);
+        platform::CloseLibrary(library);
         platform::ShowMessage("MAPI not available !", kErrorTitle, platform::kMbIconStop);
         return 0;
     }
@@ -113,7 +113,7 @@ int MailService::SendMail(void* owner, const char* subject, const char* text,
     if (control) flags |= kMapiDialog;
     uint32_t result = send(0, reinterpret_cast<uintptr_t>(owner), &message, flags, 0);
     if (result == 0 && fileName) platform::RemoveFile(fileName);
-    platform::FreeModule(library);
+    platform::CloseLibrary(library);
     return result == 0 ? 1 : 0;
 }
 

@@ -153,10 +153,10 @@ DateTime UnpackDos(uint16_t dosDate, uint16_t dosTime);
 
 // A library loaded by name for the time of one use (LoadLibraryA); null when it cannot be
 // loaded (always on POSIX, where no Windows library exists).
-void* LoadModule(const char* name);
+void* OpenLibrary(const char* name);
 // One of its exported functions by name; null when absent.
-void* ModuleFunction(void* module, const char* name);
-void FreeModule(void* module);
+void* LibraryFunction(void* module, const char* name);
+void CloseLibrary(void* module);
 // The full file name of a loaded module (the add-on DLL: its instance handle); empty when it
 // cannot be read (always on POSIX).
 std::string ModuleFileName(void* module);

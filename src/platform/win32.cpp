@@ -278,14 +278,14 @@ std::string UserName() {
     return buffer;
 }
 
-void* LoadModule(const char* name) { return LoadLibraryA(name); }
+void* OpenLibrary(const char* name) { return LoadLibraryA(name); }
 
-void* ModuleFunction(void* module, const char* name) {
+void* LibraryFunction(void* module, const char* name) {
     if (!module) return nullptr;
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
 }
 
-void FreeModule(void* module) {
+void CloseLibrary(void* module) {
     if (module) FreeLibrary(static_cast<HMODULE>(module));
 }
 
