@@ -37,27 +37,43 @@ HWND Viewer() {
     return FindWindowA("MS_WINHELP", nullptr);
 }
 
-// The text of the viewer's window that shows the topic: the longest text of its children.
-std::string TopicText() {
-    struct Found {
-        std::string text;
-    } found;
+// The children of the viewer: each one's class and text, one a line.
+std::string ViewerWindows() {
+    std::string list;
     HWND viewer = Viewer();
-    if (!viewer) return std::string();
+    if (!viewer) return "no viewer";
     EnumChildWindows(
         viewer,
         [](HWND child, LPARAM data) -> BOOL {
-            Found* f = reinterpret_cast<Found*>(data);
-            int length = GetWindowTextLengthA(child);
-            if (length <= 0) return TRUE;
-            std::string text(static_cast<size_t>(length) + 1, '\0');
-            GetWindowTextA(child, &text[0], length + 1);
-            text.resize(static_cast<size_t>(length));
-            if (text.size() > f->text.size()) f->text = text;
+            char name[64] = "";
+            GetClassNameA(child, name, sizeof name);
+            char text[200] = "";
+            SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            *reinterpret_cast<std::string*>(data) += std::string(name) + ": " + text + "\n";
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found.text;
+        reinterpret_cast<LPARAM>(&list));
+    return list;
+}
+
+// The text of the viewer's rich edit window, which shows the topic.
+std::string TopicText() {
+    std::string text;
+    HWND viewer = Viewer();
+    if (!viewer) return text;
+    EnumChildWindows(
+        viewer,
+        [](HWND child, LPARAM data) -> BOOL {
+            char name[64] = "";
+            GetClassNameA(child, name, sizeof name);
+            if (std::string(name).find("RichEdit") == std::string::npos) return TRUE;
+            char text[4096] = "";
+            SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            *reinterpret_cast<std::string*>(data) = text;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
 }
 
 std::string FirstLine(const std::string& text) {
@@ -95,8 +111,8 @@ TEST(HelpViewer, OpensTheBuiltHelpFileAtContextOneAndAtThePagesContext) {
         for (const auto& topic : topics) {
             help.ShowHelp(topic.context);
             bool shown = Wait([&] { return FirstLine(TopicText()) == topic.title; }, 30000);
-            EXPECT_TRUE(shown) << "context " << topic.context << ": the viewer shows \""
-                               << TopicText() << "\"";
+            EXPECT_TRUE(shown) << "context " << topic.context << ": the viewer shows\n"
+                               << ViewerWindows();
             host::Screenshot shot;
             ASSERT_TRUE(host::CaptureScreen(shot));
             EXPECT_TRUE(host::WritePng(shot, TestFolder() + "\\" + topic.shot));
