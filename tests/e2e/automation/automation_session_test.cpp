@@ -222,15 +222,7 @@ public:
 };
 
 TEST_F(Automation, MakeGeneratesFirstThenClosesAndRestoresTheWindows) {
-    // Dialog classes on for the project.
-    std::string ide = testing_support::ReadWholeFile(project + "\\APP.IDE");
-    std::string anchor = "  Directory 3 \"src;lib;tools\"\n";
-    ASSERT_NE(ide.find(anchor), std::string::npos);
-    ide.insert(ide.find(anchor) + anchor.size(), "  Option \"Qelvo_EWindows\" 4 01000000\n");
-    FILE* f = std::fopen((project + "\\APP.IDE").c_str(), "wb");
-    ASSERT_TRUE(f);
-    std::fwrite(ide.data(), 1, ide.size(), f);
-    std::fclose(f);
+    // The sample project has dialog classes on (Qelvo_EWindows).
     Start();
     Play("project APP.IDE\nmenu Window/Message\n");
     HWND client = session->frame.MdiClient();
