@@ -1,8 +1,10 @@
 #include "addon/lifecycle.h"
 
 #include "automation/general_automation.h"
+#include "codegen/code_generator.h"
 #include "completion/keyword_completion.h"
 #include "core/editor_access.h"
+#include "core/help.h"
 #include "core/mail.h"
 #include "core/project_session.h"
 #include "core/services.h"
@@ -35,6 +37,11 @@ template <class T, class... Args> void Create(T*& object, AddonPart part, Args&&
     }
 }
 
+// The Make start runs the dialog code generator before anything else.
+void GenerateAtMake() {
+    if (CodeGenerator) CodeGenerator->MakeStarted();
+}
+
 template <class T> void Delete(T*& object) {
     delete object;
     object = nullptr;
@@ -43,14 +50,21 @@ template <class T> void Delete(T*& object) {
 } // namespace
 
 void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool newShell) {
-    // The service objects, in this order: quick find, (help), the editor menu, the top bar,
-    // keyword completion, general automation, (project delivery, the completion's editor
-    // access), the status holder, the tool table.
+    // The service objects, in this order: quick find, help, the editor menu, the top bar,
+    // keyword completion, general automation, (project delivery,) the completion's editor
+    // access, the status holder, the tool table.
     if (parts & kPartQuickFind) Create(QuickFinder, kPartQuickFind, window);
+    // A help file name that cannot be formed ends the process here.
+    if (parts & kPartHelp)
+        Create(Help, kPartHelp, Environment ? Environment->instance : nullptr, window);
     if (parts & kPartEditorMenu) Create(EditorMenus, kPartEditorMenu, window, newShell);
     if (parts & kPartTopBar) Create(Bar, kPartTopBar, newShell, window);
     if (parts & kPartCompletion) Create(Completion, kPartCompletion);
-    if (parts & kPartAutomation) Create(Automation, kPartAutomation);
+    // With "Unic" on and another IDE running, the process ends here.
+    if (parts & kPartAutomation) {
+        Create(Automation, kPartAutomation, services);
+        if (Automation) Automation->beforeMake = GenerateAtMake;
+    }
     if (parts & kPartEditorAccess) Create(Editors, kPartEditorAccess, services);
     if (parts & kPartStatus) Create(Status, kPartStatus, services);
     if (parts & kPartTools) Create(Tools, kPartTools);
@@ -61,13 +75,15 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     if (parts & kPartOptions) Create(Options, kPartOptions, services);
     // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
     if (parts & kPartMail) Create(Mail, kPartMail);
+    if (parts & kPartCodeGenerator) Create(CodeGenerator, kPartCodeGenerator);
 }
 
 void DeleteParts(unsigned parts) {
-    /* dialog code generator */
+    if (parts & kPartCodeGenerator) Delete(CodeGenerator);
     if (parts & kPartMail) Delete(Mail);
     if (parts & kPartQuickFind) Delete(QuickFinder);
-    /* project delivery; (the hooks go here) help */
+    /* project delivery; (the hooks go here) */
+    if (parts & kPartHelp) Delete(Help); // closes the help file when it was opened
     if (parts & kPartEditorMenu) Delete(EditorMenus);
     if (parts & kPartTopBar) Delete(Bar);
     if (parts & kPartCompletion) Delete(Completion);
@@ -100,15 +116,16 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     void* window = shell.CreateBar(newShell);
     AddonWindow = window;
     // 6. The service objects.
-    CreateParts(kPartQuickFind | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartAutomation |
-                    kPartEditorAccess | kPartStatus | kPartTools,
+    CreateParts(kPartQuickFind | kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion |
+                    kPartAutomation | kPartEditorAccess | kPartStatus | kPartTools,
                 services, window, newShell);
     // 7. Show the bar when the top bar is enabled.
     if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
     // 8. The hook object.
     shell.CreateHooks(window);
-    // 9-13. The project session, the option reader, mail.
-    CreateParts(kPartProjects | kPartOptions | kPartMail, services, window, newShell);
+    // 9-13. The project session, the option reader, mail, the dialog code generator.
+    CreateParts(kPartProjects | kPartOptions | kPartMail | kPartCodeGenerator, services, window,
+                newShell);
     return true;
 }
 
@@ -116,9 +133,9 @@ void StopAddon(AddonShell& shell) {
     if (!started) return;
     /* 1. save the recent lists */
     // 2. Delete the service objects, in this order; each writes its settings back.
-    DeleteParts(kPartMail | kPartQuickFind);
+    DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind);
     shell.DeleteHooks();
-    DeleteParts(kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
+    DeleteParts(kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
                 kPartAutomation | kPartStatus | kPartTools);
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);

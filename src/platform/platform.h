@@ -149,5 +149,23 @@ uint16_t PackDosDate(int year, int month, int day);
 uint16_t PackDosTime(int hour, int minute, int second);
 DateTime UnpackDos(uint16_t dosDate, uint16_t dosTime);
 
+// ---- Modules, help, the process ----------------------------------------------------------
+
+// A library loaded by name for the time of one use (LoadLibraryA); null when it cannot be
+// loaded (always on POSIX, where no Windows library exists).
+void* OpenLibrary(const char* name);
+// One of its exported functions by name; null when absent.
+void* LibraryFunction(void* module, const char* name);
+void CloseLibrary(void* module);
+// The full file name of a loaded module (the add-on DLL: its instance handle); empty when it
+// cannot be read (always on POSIX).
+std::string ModuleFileName(void* module);
+// Asks the system's help viewer to act on a help file (WinHelpA with its command and data,
+// owned by the window); false when it refused (always on POSIX).
+bool ShowWinHelp(void* owner, const char* helpFile, unsigned command, uintptr_t data);
+enum : unsigned { kHelpContext = 0x1, kHelpQuit = 0x2 };
+// Ends the process at once with the exit code.
+[[noreturn]] void EndProcess(int exitCode);
+
 } // namespace platform
 } // namespace qelvo

@@ -302,5 +302,12 @@ std::string UserName() {
     return std::string();
 }
 
+void* OpenLibrary(const char*) { return nullptr; }
+void* LibraryFunction(void*, const char*) { return nullptr; }
+void CloseLibrary(void*) {}
+std::string ModuleFileName(void*) { return std::string(); }
+bool ShowWinHelp(void*, const char*, unsigned, uintptr_t) { return false; }
+void EndProcess(int exitCode) { std::_Exit(exitCode); }
+
 } // namespace platform
 } // namespace qelvo

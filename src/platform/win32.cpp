@@ -278,5 +278,29 @@ std::string UserName() {
     return buffer;
 }
 
+void* OpenLibrary(const char* name) { return LoadLibraryA(name); }
+
+void* LibraryFunction(void* module, const char* name) {
+    if (!module) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+}
+
+void CloseLibrary(void* module) {
+    if (module) FreeLibrary(static_cast<HMODULE>(module));
+}
+
+std::string ModuleFileName(void* module) {
+    char name[MAX_PATH + 1];
+    DWORD n = GetModuleFileNameA(static_cast<HMODULE>(module), name, sizeof name);
+    if (n == 0 || n >= sizeof name) return std::string();
+    return std::string(name, n);
+}
+
+bool ShowWinHelp(void* owner, const char* helpFile, unsigned command, uintptr_t data) {
+    return WinHelpA(static_cast<HWND>(owner), helpFile, command, data) != FALSE;
+}
+
+void EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+
 } // namespace platform
 } // namespace qelvo

@@ -4,6 +4,7 @@
 #include "addon/lifecycle.h"
 #include "addon/shell/addon_window.h"
 #include "addon/shell/hooks.h"
+#include "automation/shell/ide_windows_win32.h"
 #include "core/globals.h"
 #include "core/system_description.h"
 #include "foundation/settings.h"
@@ -41,6 +42,7 @@ public:
     void UninitializeOle() override { OleUninitialize(); }
     void* CreateBar(bool newShell) override {
         RegisterAddonClass(Instance());
+        InstallIdeWindows(); // the general automation's single-instance check needs it
         return CreateAddonWindow(Instance(), newShell);
     }
     void ShowBar(void* window) override {
@@ -49,6 +51,7 @@ public:
     void DestroyBar(void* window) override {
         DestroyAddonWindow(static_cast<HWND>(window));
         UnregisterAddonClass(Instance());
+        RemoveIdeWindows();
     }
     void CreateHooks(void* window) override {
         try {

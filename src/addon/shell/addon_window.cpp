@@ -45,7 +45,7 @@ void OnTimer(HWND window, UINT_PTR id) {
         OnRaiseBar(window);
     }
     if (Automation)
-        ++Automation->secondsSinceSave; // the auto-save of modified editors joins here
+        Automation->Tick(); // the auto-save of the editors
 }
 
 // The bar never keeps the keyboard; losing the activation collapses it.

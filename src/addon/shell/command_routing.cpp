@@ -1,6 +1,7 @@
 #include "addon/shell/command_routing.h"
 
 #include "core/command_ids.h"
+#include "core/help.h"
 #include "core/shell/find_window.h"
 #include "ide/ide_commands.h"
 #include "navigation/shell/navigation_commands.h"
@@ -23,6 +24,10 @@ void OnIncludeChosen(UINT command, LPARAM) {
     char path[256];
     if (LocateChosenInclude(command, path, sizeof path))
         OpenEditorFile(path); // the open-file check of the recent lists joins here
+}
+
+void OnHelp(UINT, LPARAM) {
+    if (Help) Help->ShowHelp(1);
 }
 
 void OnOptionsDialog(UINT, LPARAM) {
@@ -62,7 +67,7 @@ const CommandRoute kCommandRoutes[] = {
      "find as function, method, class; cross reference (quick find)", nullptr},
     {kCmdHtmlGenerate, kCmdHtmlRun, "generate and open the HTML documentation (HTML writer)",
      nullptr},
-    {kCmdHelp, kCmdHelp, "the add-on's help (help)", nullptr},
+    {kCmdHelp, kCmdHelp, "the add-on's help at context 1 (help)", OnHelp},
     {kCmdDocumentationPopup, kCmdDocumentationPopup,
      "documentation popup: \"Edit Documentation\" (177) (editor menu)", OnDocumentationPopup},
     {kCmdOptionsDialog, kCmdOptionsDialog,

@@ -150,7 +150,7 @@ LRESULT GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
         // "Save all" in the IDE: the auto-save count starts again.
         if (m->message == WM_COMMAND && LOWORD(m->wParam) == ide::kCmdSaveAll && Automation &&
             WindowHasClass(m->hwnd, "CPPFRAME", kClassBuffer))
-            Automation->secondsSinceSave = 0;
+            Automation->RestartAutoSaveCount();
     }
     return Next(kGetMessage, code, wParam, lParam);
 }

@@ -3,6 +3,8 @@
 // that cannot be made, and the fatal end without the OptionService.
 #include "addon/lifecycle.h"
 #include "core/globals.h"
+#include "codegen/code_generator.h"
+#include "core/help.h"
 #include "core/project_session.h"
 #include "core/services.h"
 #include "core/tool_table.h"
@@ -29,6 +31,10 @@ using qelvo::testing_support::MessageRecorder;
 
 namespace {
 
+// The add-on's module as the IDE loads it, which gives the help file its name.
+std::string AddonModule(void*) { return "C:\\BC5\\QELVO\\QELVOADD.DLL"; }
+const bool moduleNamed = (HelpSystem.moduleFileName = AddonModule, true);
+
 class RecordingShell final : public AddonShell {
 public:
     void DescribeSystem(AddonEnvironment& environment) override {
@@ -54,6 +60,8 @@ public:
         calls.push_back("unhook");
         editorMenuAtUnhook = EditorMenus != nullptr;
         quickFindAtUnhook = QuickFinder != nullptr;
+        helpAtUnhook = Help != nullptr;
+        generatorAtUnhook = CodeGenerator != nullptr;
     }
 
     std::vector<std::string> calls;
@@ -61,6 +69,7 @@ public:
     bool oleWorks = true;
     bool servicesAtDestroy = false;
     bool editorMenuAtUnhook = false, quickFindAtUnhook = true;
+    bool helpAtUnhook = false, generatorAtUnhook = true;
     int window = 0;
 };
 
@@ -124,6 +133,9 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(registry.writes, 0) << "nothing is written until stop";
     EXPECT_GT(ide.ServiceReferences(), 0u);
     ASSERT_NE(Projects, nullptr);
+    ASSERT_NE(Help, nullptr);
+    EXPECT_STREQ(Help->helpFile, "C:\\BC5\\QELVO\\QELVOADD.hlp");
+    EXPECT_NE(CodeGenerator, nullptr);
     EXPECT_EQ(ide.Projects().ClientCount(), 1u) << "the project client registered";
     EXPECT_EQ(ide.Projects().SaveClientCount(), 1u);
 
@@ -136,6 +148,10 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"unhook", "destroy", "no ole"}));
     EXPECT_FALSE(shell.quickFindAtUnhook) << "quick find goes before the hooks";
     EXPECT_TRUE(shell.editorMenuAtUnhook) << "the editor menu goes after them";
+    EXPECT_FALSE(shell.generatorAtUnhook) << "the dialog code generator goes first";
+    EXPECT_TRUE(shell.helpAtUnhook) << "help goes after the hooks";
+    EXPECT_EQ(Help, nullptr);
+    EXPECT_EQ(CodeGenerator, nullptr);
     EXPECT_TRUE(shell.servicesAtDestroy) << "the services go after the bar";
     EXPECT_EQ(GroupOrder(registry.writeLog),
               (std::vector<std::string>{"Mail", "QuickFind", "Menus", "TopBar", "Completion",

@@ -432,10 +432,10 @@ TEST_F(Shell, OpeningTheMenuExpandsTheBarAndACommandCollapsesIt) {
 }
 
 TEST_F(Shell, SaveAllRestartsTheAutoSaveCount) {
-    Automation->secondsSinceSave = 42;
+    Automation->tickCount = 42;
     PostMessageA(ide.frame, WM_COMMAND, 13104, 0);
     Pump(20);
-    EXPECT_EQ(Automation->secondsSinceSave, 0);
+    EXPECT_EQ(Automation->tickCount, 0);
 }
 
 TEST_F(Shell, MenuHintsGoToTheStatusLine) {
