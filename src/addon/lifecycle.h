@@ -42,7 +42,8 @@ enum AddonPart : unsigned {
     kPartOptions = 1u << 8,  // the option reader
     kPartMail = 1u << 9,
     kPartEditorAccess = 1u << 10, // the editor views, for the editor menu and completion
-    kAllParts = (1u << 11) - 1,
+    kPartHtml = 1u << 11,         // the documentation's settings
+    kAllParts = (1u << 12) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's
