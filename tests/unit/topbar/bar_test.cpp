@@ -23,10 +23,6 @@ const char kProjectPopups[] =
 
 class BarTest : public MenusTest {
 protected:
-    void SetUp() override {
-        MenusTest::SetUp();
-        LoadRecentLists();
-    }
     void TearDown() override {
         *ProjectValues.groupwareEnabled = 1;
         MenusTest::TearDown();
