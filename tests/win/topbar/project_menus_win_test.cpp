@@ -476,3 +476,16 @@ TEST_F(ProjectMenus, TheDocumentationOpensMaximisedInItsFolder) {
     EXPECT_EQ(launches.documentDirectories[0], kSample + "\\qHTML");
     EXPECT_EQ(launches.documentShows[0], platform::ShowState::kMaximized);
 }
+
+// With HideWithView on, the project view's creation and destruction (seen by the hooks, posted
+// as command 103) take the node menus off the bar and put them back.
+TEST_F(ProjectMenus, TheProjectViewTakesTheNodeMenusAway) {
+    OpenSample(0);
+    Bar->settings.hideWithView = 1;
+    HWND view = windows.AddChild("BCW5Project", "Project");
+    Pump(20);
+    EXPECT_EQ(GetMenuItemCount(GetMenu(bar)), 1) << "only \"Qelvo\"";
+    windows.Close(view);
+    Pump(20);
+    EXPECT_EQ(Read(GetMenu(bar)), kLinearSample);
+}
