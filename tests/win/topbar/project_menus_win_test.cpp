@@ -368,8 +368,10 @@ TEST_F(ProjectMenus, AnOpenedHeaderJoinsLastIncludesInPlace) {
     HWND header = windows.AddChild("BCW5Editor", "C:\\SRC\\shapes.h");
     SendMessageA(bar, WM_COMMAND, 101, reinterpret_cast<LPARAM>(header));
     windows.AddChild("BCW5Editor", "C:\\SRC\\main.cpp");
+    windows.AddChild("BCW5Editor", "C:\\SRC\\c.hpp");
+    Pump(20);
     EXPECT_EQ(GetSubMenu(first, 3), includes);
-    EXPECT_EQ(Read(includes), "shapes.h=400");
+    EXPECT_EQ(Read(includes), "shapes.h=400") << "main.cpp and c.hpp are not recorded";
     EXPECT_TRUE(IsWindow(header));
     // Opened from the bar: on top already, the entry stays alone.
     Command(400);
