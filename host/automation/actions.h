@@ -22,6 +22,7 @@ std::unique_ptr<Action> MakeExpectMenuAction(bool addonBar, std::vector<std::str
 // Input (actions_input.cpp).
 std::unique_ptr<Action> MakeCaptionAction(const std::string& title, const std::string& button);
 std::unique_ptr<Action> MakeKeyAction(const std::string& combination);
+std::unique_ptr<Action> MakeHoldAction(const std::string& modifiers);
 std::unique_ptr<Action> MakeTypeAction(const std::string& text);
 
 // Dialogs and message boxes (actions_dialog.cpp).

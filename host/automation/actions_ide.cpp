@@ -318,6 +318,8 @@ std::unique_ptr<Action> MakeAction(const ScriptStep& step) {
         return MakeChooseAction(a[0]);
     case StepKind::kKey:
         return MakeKeyAction(a[0]);
+    case StepKind::kHold:
+        return MakeHoldAction(a[0]);
     case StepKind::kType:
         return MakeTypeAction(a[0]);
     case StepKind::kMake:

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace qelvo {
 namespace automation {
@@ -135,6 +136,29 @@ private:
     int phase_ = 0;
 };
 
+// The thread's key state alone: the IDE's code sees the modifiers held while menus and
+// dialogs are driven with the mouse (a real Alt released alone would enter the frame's menu).
+class HoldAction final : public Action {
+public:
+    explicit HoldAction(const KeyCombination& keys) : keys_(keys) {}
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+        BYTE state[256];
+        GetKeyboardState(state);
+        const std::pair<int, bool> keys[] = {{VK_MENU, keys_.alt},    {VK_LMENU, keys_.alt},
+                                             {VK_CONTROL, keys_.ctrl}, {VK_LCONTROL, keys_.ctrl},
+                                             {VK_SHIFT, keys_.shift},  {VK_LSHIFT, keys_.shift}};
+        for (const auto& key : keys)
+            state[key.first] = key.second ? 0x80 : 0;
+        SetKeyboardState(state);
+        return Progress::kDone;
+    }
+
+private:
+    KeyCombination keys_;
+};
+
 class TypeAction final : public Action {
 public:
     explicit TypeAction(const std::string& text) : text_(text) {}
@@ -154,6 +178,12 @@ private:
 };
 
 } // namespace
+
+std::unique_ptr<Action> MakeHoldAction(const std::string& modifiers) {
+    KeyCombination keys;
+    ParseModifiers(modifiers, keys);
+    return std::unique_ptr<Action>(new HoldAction(keys));
+}
 
 std::unique_ptr<Action> MakeCaptionAction(const std::string& title, const std::string& button) {
     int number = button == "0" ? 0 : button == "1" ? 1 : button == "2" ? 2 : -1;

@@ -24,6 +24,7 @@ const StepForm kForms[] = {
     {StepKind::kCommand, "command", 1, 1},
     {StepKind::kChoose, "choose", 1, 1},
     {StepKind::kKey, "key", 1, 1},
+    {StepKind::kHold, "hold", 1, 1},
     {StepKind::kType, "type", 1, 1},
     {StepKind::kMake, "make", 0, 1},
     {StepKind::kAnswer, "answer", 2, kAny},
@@ -83,6 +84,9 @@ std::string CheckArguments(const ScriptStep& step) {
         break;
     case StepKind::kKey:
         if (!ParseKeyCombination(a[0], keys)) return "unknown key combination \"" + a[0] + "\"";
+        break;
+    case StepKind::kHold:
+        if (!ParseModifiers(a[0], keys)) return "hold takes Alt, Ctrl, Shift or none, not \"" + a[0] + "\"";
         break;
     case StepKind::kType:
         for (char c : a[0])
@@ -310,6 +314,17 @@ bool ParseKeyCombination(const std::string& text, KeyCombination& combination) {
         *modifier = true;
     }
     return !parts.back().empty() && KeyOfName(parts.back(), combination.key);
+}
+
+bool ParseModifiers(const std::string& text, KeyCombination& combination) {
+    combination = KeyCombination();
+    if (Lower(Trim(text)) == "none") return true;
+    // The modifiers as a combination with a key of their own, which is then left out.
+    KeyCombination parsed;
+    if (!ParseKeyCombination(text + "+a", parsed)) return false;
+    combination = parsed;
+    combination.key = 0;
+    return combination.alt || combination.ctrl || combination.shift;
 }
 
 } // namespace automation

@@ -20,6 +20,8 @@ enum class StepKind {
     kCommand,       // command N: post command N to the add-on's bar, as its menu does
     kChoose,        // choose ITEM: click an item of the popup menu that is open
     kKey,           // key COMBINATION: press keys together ("Ctrl+Shift+F3", "Escape")
+    kHold,          // hold MODIFIERS: the IDE's thread sees Alt, Ctrl, Shift ("Alt+Ctrl") held
+                    // from now on, without key events; "hold none" lets them go
     kType,          // type TEXT: type the text
     kMake,          // make [SHOT]: Project | Make all; SHOT is taken while its status window shows
     kAnswer,        // answer TITLE BUTTON [ID=TEXT...]: answer a dialog or message box (BUTTON
@@ -72,6 +74,8 @@ struct KeyCombination {
 };
 // "Ctrl+Shift+F3", "alt+x", "Escape", "Enter", "F10", "PgDn"... without regard to case.
 bool ParseKeyCombination(const std::string& text, KeyCombination& combination);
+// Modifiers only ("Alt", "ctrl+shift") or "none".
+bool ParseModifiers(const std::string& text, KeyCombination& combination);
 
 } // namespace automation
 } // namespace qelvo

@@ -75,8 +75,11 @@ HWND FindEditor(HWND mdiClient, const std::string& part) {
 }
 
 std::string MenuItemText(HMENU menu, int position) {
+    // A popup's state carries its item count in the high byte, where a count of 8 or more
+    // would read as the separator flag.
     UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
-    if (state != static_cast<UINT>(-1) && (state & MF_SEPARATOR)) return "-";
+    if (state != static_cast<UINT>(-1) && !(state & MF_POPUP) && (state & MF_SEPARATOR))
+        return "-";
     char text[512] = {0};
     GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
     std::string shown;

@@ -7,8 +7,11 @@
 #include "core/help.h"
 #include "core/mail.h"
 #include "core/project_session.h"
+#include "core/recent_lists.h"
 #include "core/services.h"
 #include "core/tool_table.h"
+#include "html/html_generation.h"
+#include "html/html_settings.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
 #include "topbar/top_bar.h"
@@ -75,6 +78,7 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     if (parts & kPartOptions) Create(Options, kPartOptions, services);
     // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
     if (parts & kPartMail) Create(Mail, kPartMail);
+    if (parts & kPartHtml) Create(Html, kPartHtml);
     if (parts & kPartCodeGenerator) Create(CodeGenerator, kPartCodeGenerator);
 }
 
@@ -91,7 +95,13 @@ void DeleteParts(unsigned parts) {
     if (parts & kPartAutomation) Delete(Automation);
     if (parts & kPartStatus) Delete(Status);
     if (parts & kPartTools) Delete(Tools);
-    /* task list, groupware settings, HTML settings; (the bar is destroyed here) */
+    /* task list, groupware settings */
+    if (parts & kPartHtml) {
+        // A generation still running uses the add-on's code: it ends first.
+        html::WaitForGeneration();
+        Delete(Html);
+    }
+    /* (the bar is destroyed here) */
     if (parts & kPartOptions) Delete(Options);
     if (parts & kPartProjects) Delete(Projects);
 }
@@ -123,20 +133,23 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
     // 8. The hook object.
     shell.CreateHooks(window);
-    // 9-13. The project session, the option reader, mail, the dialog code generator.
-    CreateParts(kPartProjects | kPartOptions | kPartMail | kPartCodeGenerator, services, window,
-                newShell);
+    // 9-13. The project session, (the options chapter,) the recent lists, the option reader,
+    // mail, the documentation's settings and the dialog code generator.
+    CreateParts(kPartProjects, services, window, newShell);
+    LoadRecentLists();
+    CreateParts(kPartOptions | kPartMail | kPartHtml | kPartCodeGenerator, services, window, newShell);
     return true;
 }
 
 void StopAddon(AddonShell& shell) {
     if (!started) return;
-    /* 1. save the recent lists */
+    // 1. Save the recent lists.
+    SaveRecentLists();
     // 2. Delete the service objects, in this order; each writes its settings back.
     DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind);
     shell.DeleteHooks();
     DeleteParts(kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
-                kPartAutomation | kPartStatus | kPartTools);
+                kPartAutomation | kPartStatus | kPartTools | kPartHtml);
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;

@@ -44,7 +44,8 @@ enum AddonPart : unsigned {
     kPartEditorAccess = 1u << 10, // the editor views, for the editor menu and completion
     kPartHelp = 1u << 11,
     kPartCodeGenerator = 1u << 12, // the dialog code generator
-    kAllParts = (1u << 13) - 1,
+    kPartHtml = 1u << 13,          // the documentation's settings
+    kAllParts = (1u << 14) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's

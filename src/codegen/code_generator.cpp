@@ -1,15 +1,13 @@
 #include "codegen/code_generator.h"
 
-#include "foundation/project_options.h"
+#include "core/project_session.h"
+#include "core/project_values.h"
 
 namespace qelvo {
 
 DialogCodeGenerator* CodeGenerator = nullptr;
 
 namespace {
-
-constexpr char kWindowsOption[] = "Qelvo_EWindows";
-constexpr char kVersionOption[] = "Qelvo_GenRC";
 
 // The open project's directory; the current directory without a project.
 int ProjectDirectoryOf(String& directory) {
@@ -21,21 +19,14 @@ int ProjectDirectoryOf(String& directory) {
 
 DialogCodeGenerator::DialogCodeGenerator() {
     generator.projectDirectory = ProjectDirectoryOf;
-    AddProjectListener(this);
+    ProjectValues.eWindows = &generator.enabled;
+    ProjectValues.genRC = &generator.versionEnabled;
 }
 
 DialogCodeGenerator::~DialogCodeGenerator() {
-    RemoveProjectListener(this);
-}
-
-void DialogCodeGenerator::ProjectOpened() {
-    generator.enabled = GetProjectInt(kWindowsOption, 0);
-    generator.versionEnabled = GetProjectInt(kVersionOption, 0);
-}
-
-void DialogCodeGenerator::ProjectSaving() {
-    SetProjectInt(kWindowsOption, generator.enabled);
-    SetProjectInt(kVersionOption, generator.versionEnabled);
+    const ProjectValueFields& held = HeldProjectValues();
+    ProjectValues.eWindows = held.eWindows;
+    ProjectValues.genRC = held.genRC;
 }
 
 } // namespace qelvo

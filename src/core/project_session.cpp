@@ -167,9 +167,10 @@ void ProjectTestA::ProjectOpened(const char* projectFile) {
 }
 
 void ProjectTestA::ProjectClosed() {
-    // The bar's collapse, the task windows and the recent projects listen.
-    projectOpen = false;
+    // The bar's collapse, the task windows and the recent projects listen; they still see
+    // whether a project was loaded.
     Tell([](ProjectListener* l) { l->ProjectClosed(); });
+    projectOpen = false;
 }
 
 void ProjectTestA::NodesChanged() {

@@ -85,7 +85,11 @@ void WaitForGeneration() {
 }
 
 int OpenDocumentation(const char* projectDirectory, const char* projectName) {
-    return platform::OpenDocument(FramesetPath(projectDirectory, projectName).c_str()) ? 1 : 0;
+    return platform::OpenDocument(FramesetPath(projectDirectory, projectName).c_str(),
+                                  OutputDirectory(projectDirectory).c_str(),
+                                  platform::ShowState::kMaximized)
+               ? 1
+               : 0;
 }
 
 void SetGenerationStartHook(GenerationHook hook, void* context) {

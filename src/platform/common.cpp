@@ -62,8 +62,9 @@ Launcher* SetLauncher(Launcher* launcher) {
     return previous;
 }
 
-bool OpenDocument(const char* path) {
-    return (currentLauncher ? *currentLauncher : SystemLauncher()).OpenDocument(path);
+bool OpenDocument(const char* path, const char* directory, ShowState show) {
+    return (currentLauncher ? *currentLauncher : SystemLauncher())
+        .OpenDocument(path, directory, show);
 }
 
 bool StartProgram(const char* commandLine) {

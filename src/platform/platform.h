@@ -44,16 +44,19 @@ int ShowMessage(const char* text, const char* title, unsigned flags, void* owner
 void Tone(unsigned hertz, unsigned milliseconds);
 
 // Opening a document (the browser on a page) or starting a program (an executable node).
+enum class ShowState { kNormal, kMaximized };
 class Launcher {
 public:
-    virtual bool OpenDocument(const char* path) = 0;
+    // directory: the program's working directory (null: the current one).
+    virtual bool OpenDocument(const char* path, const char* directory, ShowState show) = 0;
     virtual bool StartProgram(const char* commandLine) = 0;
 
 protected:
     ~Launcher() = default;
 };
 Launcher* SetLauncher(Launcher* launcher);
-bool OpenDocument(const char* path);
+bool OpenDocument(const char* path, const char* directory = nullptr,
+                  ShowState show = ShowState::kNormal);
 bool StartProgram(const char* commandLine);
 
 // ---- Files -------------------------------------------------------------------------------

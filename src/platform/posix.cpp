@@ -36,8 +36,11 @@ public:
 
 class ShellLauncher : public Launcher {
 public:
-    bool OpenDocument(const char* path) override {
+    bool OpenDocument(const char* path, const char* directory, ShowState) override {
+        // The window's state is the desktop's choice here.
         std::string command = "xdg-open '" + NativePath(path) + "' >/dev/null 2>&1 &";
+        if (directory && *directory)
+            command = "cd '" + NativePath(directory) + "' && " + command;
         return std::system(command.c_str()) == 0;
     }
     bool StartProgram(const char* commandLine) override {

@@ -25,12 +25,15 @@ public:
 
 class ShellLauncher : public Launcher {
 public:
-    bool OpenDocument(const char* path) override {
-        HINSTANCE result = ::ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOW);
+    bool OpenDocument(const char* path, const char* directory, ShowState show) override {
+        // Owned by the window the user works in.
+        HINSTANCE result =
+            ::ShellExecuteA(::GetActiveWindow(), "open", path, nullptr, directory,
+                            show == ShowState::kMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         return reinterpret_cast<INT_PTR>(result) > 32;
     }
     bool StartProgram(const char* commandLine) override {
-        return ::WinExec(commandLine, SW_SHOW) > 31;
+        return ::WinExec(commandLine, SW_SHOWNORMAL) > 31;
     }
 };
 

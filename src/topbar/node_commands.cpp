@@ -15,9 +15,6 @@ namespace qelvo {
 
 namespace {
 
-// No tool was run: the IDE offers no ToolService, or not the tool asked for.
-constexpr int kNoToolRun = -100;
-
 const char* ToolFor(const char* type, String& viewer) {
     if (Tools)
         return Tools->FindTool(type, viewer);
@@ -46,6 +43,13 @@ bool BroughtForward(const char* viewerClass, const char* titlePart) {
     return true;
 }
 
+ide::INodeInfo* InfoOf(ide::IdeNode node) {
+    ide::ProjectService* projects = ProjectServiceOrNull();
+    return projects && node ? projects->NodeInfo(node) : nullptr;
+}
+
+} // namespace
+
 // Runs the IDE's tool on the node, or (node 0) on the file; gives the tool's result.
 int RunIdeTool(const char* toolName, ide::IdeNode node, const char* fileName) {
     ide::ToolService* tools = ide::QueryService<ide::ToolService>(Services);
@@ -70,13 +74,6 @@ void ReportToolResult(int result) {
     if (const char* text = ToolResultText(result))
         ShowStatusText(text);
 }
-
-ide::INodeInfo* InfoOf(ide::IdeNode node) {
-    ide::ProjectService* projects = ProjectServiceOrNull();
-    return projects && node ? projects->NodeInfo(node) : nullptr;
-}
-
-} // namespace
 
 const char* ToolResultText(int result) {
     switch (result) {

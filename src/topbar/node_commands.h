@@ -10,6 +10,13 @@ namespace qelvo {
 // The status texts of the tool results -1, 1, 2 and 3; null for any other result.
 const char* ToolResultText(int result);
 
+// No tool was run: the IDE offers no ToolService, or not the tool asked for.
+constexpr int kNoToolRun = -100;
+// Runs the IDE's tool on the node, or (node 0) on the file; gives the tool's result.
+int RunIdeTool(const char* toolName, ide::IdeNode node, const char* fileName);
+// Shows the status text of a tool's result, when it has one.
+void ReportToolResult(int result);
+
 // Opens node (or, when node is 0, the node of file item index) with the tool of its type, or
 // with textFile set its companion text file (its upper-cased file name + ".txt"). 1 when done;
 // 0 with "Internal error: not enough files" for a bad index, "Internal error: bad file" for a

@@ -177,16 +177,6 @@ void BuildNodeMenus(MenuPlan& plan, int layout, int& counter) {
     builder.BuildNodeMenus(layout, counter);
 }
 
-void PlanNodeBar(MenuPlan& plan) {
-    plan = MenuPlan();
-    plan.firstPopup = plan.NewPopup();
-    plan.AppendPopup(MenuPlan::kBar, "Qelvo", plan.firstPopup);
-    NodeMenus.Clear();
-    int counter = 0;
-    if (ProjectOpen() && Bar)
-        BuildNodeMenus(plan, Bar->settings.hierarchical, counter);
-}
-
 // ---- Status texts -------------------------------------------------------------------------
 
 namespace {

@@ -91,9 +91,6 @@ int NodeMenuSize();
 // The bar's node menus: the project client holder's service, the bar's menu size, the global
 // lists. The plan's first popup (position 0 of the bar) receives the run items.
 void BuildNodeMenus(MenuPlan& plan, int layout, int& counter);
-// The bar as this part plans it: the popup "Qelvo" with the run items, then the node menus in
-// the layout set (while a project is loaded). The lists are emptied first.
-void PlanNodeBar(MenuPlan& plan);
 
 // Status texts of the items, in a buffer shared by both and overwritten by the next call.
 const char* ExeItemText(int index);

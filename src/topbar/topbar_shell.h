@@ -25,6 +25,11 @@ public:
     // or same popup, new text).
     virtual void ReplaceItem(int menu, int position, const PlannedItem& item) = 0;
     virtual void RedrawBar() = 0;
+    // A window of class "BCW5Project" among the IDE's MDI children.
+    virtual bool ProjectViewOpen() { return false; }
+    // Placement: collapsed to one row; moved from the creation geometry to the margins.
+    virtual void Collapse() {}
+    virtual void PlaceAtMargins() {}
 
 protected:
     ~TopBarShell() = default;

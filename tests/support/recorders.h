@@ -62,8 +62,11 @@ public:
     LaunchRecorder(const LaunchRecorder&) = delete;
     LaunchRecorder& operator=(const LaunchRecorder&) = delete;
 
-    bool OpenDocument(const char* path) override {
+    bool OpenDocument(const char* path, const char* directory,
+                      platform::ShowState show) override {
         documents.push_back(path);
+        documentDirectories.push_back(directory ? directory : "");
+        documentShows.push_back(show);
         return result;
     }
     bool StartProgram(const char* commandLine) override {
@@ -73,6 +76,8 @@ public:
 
     bool result = true;
     std::vector<std::string> documents;
+    std::vector<std::string> documentDirectories;
+    std::vector<platform::ShowState> documentShows;
     std::vector<std::string> programs;
 
 private:

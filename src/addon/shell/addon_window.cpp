@@ -8,7 +8,9 @@
 #include "core/services.h"
 #include "core/shell/find_window.h"
 #include "core/shell/hook_state.h"
+#include "core/shell/open_file_check.h"
 #include "topbar/bar_geometry.h"
+#include "topbar/bar_menu.h"
 #include "topbar/node_commands.h"
 #include "topbar/node_menus.h"
 #include "topbar/shell/place_bar.h"
@@ -101,22 +103,7 @@ void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
     if (PopupActive() || (flags & (MF_POPUP | MF_DISABLED | MF_GRAYED)) ||
         (flags == 0xFFFF && !menu))
         return;
-    switch (item) {
-    case kCmdHelp:
-        ShowStatusText("Open help window");
-        break;
-    case kCmdOptionsDialog:
-        ShowStatusText("Open options dialog");
-        break;
-    default:
-        if (item >= kCmdRunFirst && item <= kCmdRunLast)
-            ShowStatusText((std::string("Run ") + ExeItemText(item - kCmdRunFirst)).c_str());
-        else if (item >= kCmdNodeFirst && item <= kCmdNodeLast)
-            ShowStatusText((std::string("Open ") + NodeItemText(item - kCmdNodeFirst)).c_str());
-        else
-            ShowStatusText(" "); // the recent projects' and includes' hints join here
-        break;
-    }
+    ShowMenuStatus(item);
 }
 
 // Opens a file (second parameter) in the editor, then has the caret put on the line (first
@@ -124,7 +111,7 @@ void OnMenuSelect(UINT item, UINT flags, HMENU menu) {
 void OnOpenFile(HWND window, WPARAM line, LPARAM file) {
     if (!OpenEditorFile(reinterpret_cast<const char*>(file)))
         return;
-    // The open-file check of the recent lists joins here.
+    NoteEditorOpened(window, reinterpret_cast<const char*>(file), nullptr);
     PostMessageA(window, kGoToLineMessage, line, file);
 }
 

@@ -1,29 +1,54 @@
 #include "addon/shell/command_routing.h"
 
 #include "core/command_ids.h"
+#include "core/globals.h"
 #include "core/help.h"
+#include "core/project_session.h"
 #include "core/shell/find_window.h"
+#include "core/shell/open_file_check.h"
+#include "core/window_rules.h"
+#include "html/html_generation.h"
+#include "html/html_settings.h"
 #include "ide/ide_commands.h"
 #include "navigation/shell/navigation_commands.h"
 #include "topbar/node_commands.h"
 #include "topbar/shell/place_bar.h"
 #include "topbar/shell/topbar_commands.h"
 
+#include <string>
+
 namespace qelvo {
 
 namespace {
 
-void OnEditorCreated(UINT, LPARAM) {
-    // The open-file check of the recent lists joins here.
+// A file that another editor shows already ends with that one in front and the new one closed.
+void OnEditorCreated(UINT, LPARAM lParam) {
+    HWND editor = reinterpret_cast<HWND>(lParam);
+    char caption[199] = {0};
+    if (editor && IsWindow(editor))
+        GetWindowTextA(editor, caption, sizeof caption);
+    if (editor && IsWindow(editor) &&
+        !NoteEditorOpened(static_cast<HWND>(AddonWindow), caption, editor))
+        SendMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
     ActivateFrame();
+}
+
+void OnHtmlGenerate(UINT, LPARAM) {
+    std::string name = html::DocumentationName(ProjectName());
+    html::StartGeneration(ProjectDirectory(), name.c_str(), Html ? Html->filters.c_str() : "");
+}
+
+void OnHtmlRun(UINT, LPARAM) {
+    std::string name = html::DocumentationName(ProjectName());
+    html::OpenDocumentation(ProjectDirectory(), name.c_str());
 }
 
 // The include is found by the editor menu and opened with the project menus' opening of a
 // source file.
 void OnIncludeChosen(UINT command, LPARAM) {
     char path[256];
-    if (LocateChosenInclude(command, path, sizeof path))
-        OpenEditorFile(path); // the open-file check of the recent lists joins here
+    if (LocateChosenInclude(command, path, sizeof path) && OpenEditorFile(path))
+        NoteEditorOpened(static_cast<HWND>(AddonWindow), path, nullptr);
 }
 
 void OnHelp(UINT, LPARAM) {
@@ -47,7 +72,7 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdCompleteWord, kCmdCompleteWord,
      "completion key: complete the word in the active editor (keyword completion)", nullptr},
     {kCmdProjectWindow, kCmdProjectWindow,
-     "project window created or destroyed: rebuild the bar (project menus)", nullptr},
+     "project window created or destroyed: rebuild the bar (project menus)", OnProjectWindow},
     {kCmdPaintCaption, kCmdPaintCaption, "paint an editor's caption buttons (editor menu)",
      OnPaintCaption},
     {kCmdTaskList, kCmdTaskList, "task list window (task list)", nullptr},
@@ -65,18 +90,19 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdFunctionsPopup, kCmdFunctionsPopup, "functions popup (editor menu)", OnFunctionsPopup},
     {kCmdFindFunction, kCmdCrossReference,
      "find as function, method, class; cross reference (quick find)", nullptr},
-    {kCmdHtmlGenerate, kCmdHtmlRun, "generate and open the HTML documentation (HTML writer)",
-     nullptr},
+    {kCmdHtmlGenerate, kCmdHtmlGenerate, "generate the HTML documentation (HTML writer)",
+     OnHtmlGenerate},
+    {kCmdHtmlRun, kCmdHtmlRun, "open the generated HTML documentation (HTML writer)", OnHtmlRun},
     {kCmdHelp, kCmdHelp, "the add-on's help at context 1 (help)", OnHelp},
     {kCmdDocumentationPopup, kCmdDocumentationPopup,
      "documentation popup: \"Edit Documentation\" (177) (editor menu)", OnDocumentationPopup},
     {kCmdOptionsDialog, kCmdOptionsDialog,
      "the IDE's options dialog: IDE command 13492 to the frame", OnOptionsDialog},
     {kCmdRecentProjectFirst, kCmdRecentProjectLast, "switch to a recent project (recent lists)",
-     nullptr},
+     OnRecentProject},
     {kCmdRunFirst, kCmdRunLast, "run an executable node (project menus)", OnRunItem},
     {kCmdRecentIncludeFirst, kCmdRecentIncludeLast, "open a recent include file (recent lists)",
-     nullptr},
+     OnRecentInclude},
     {kCmdIncludeFirst, kCmdIncludeLast, "open an include of the editor menu (editor menu)",
      OnIncludeChosen},
     {kCmdFindResultFirst, kCmdFindResultLast, "open a quick-find result (quick find)", nullptr},

@@ -42,6 +42,14 @@ int MeasureFullHeight(HWND bar, const BarPlacement& p) {
 
 } // namespace
 
+void PlaceBarAtMargins() {
+    if (!Bar || !AddonWindow)
+        return;
+    BarPlacement p = Placement();
+    Place(static_cast<HWND>(AddonWindow), p, p.baseHeight);
+    Bar->expanded = false;
+}
+
 void PlaceBar(int expand) {
     if (!Bar || !AddonWindow)
         return;

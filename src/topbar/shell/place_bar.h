@@ -5,5 +5,7 @@ namespace qelvo {
 
 // 0: collapse (only when expanded); 1: expand, measuring the full height once per build.
 void PlaceBar(int expand);
+// Moves the bar from its creation geometry to its margins, at one row.
+void PlaceBarAtMargins();
 
 } // namespace qelvo

@@ -2,7 +2,9 @@
 
 #include "core/globals.h"
 #include "core/shell/find_window.h"
+#include "topbar/bar_menu.h"
 #include "topbar/node_menus.h"
+#include "topbar/shell/place_bar.h"
 #include "core/shell/menu_maker.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
@@ -32,7 +34,7 @@ public:
         if (!bar)
             return;
         MenuPlan next;
-        PlanNodeBar(next);
+        BuildBar(next);
         if (Bar)
             Bar->fullHeight = 0; // the number of rows depends on the menus
         Show(next);
@@ -54,6 +56,12 @@ public:
         if (bar)
             DrawMenuBar(bar);
     }
+    bool ProjectViewOpen() override {
+        HWND client = FindMdiClient();
+        return client && FindChildWindow(client, "BCW5Project", nullptr);
+    }
+    void Collapse() override { PlaceBar(0); }
+    void PlaceAtMargins() override { PlaceBarAtMargins(); }
 
     void Show(const MenuPlan& next) {
         std::vector<HMENU> made;

@@ -290,7 +290,8 @@ TEST_F(Session, TheProjectsNodesOnTheBarOpenTheirFiles) {
                                "expect-bar Qelvo APP.EXE Sources Drawing MATHLIB.LIB CONVERT.EXE "
                                "Headers DELIVERY\n"
                                "bar Qelvo\n"
-                               "expect-menu \"run APP.EXE\" \"run CONVERT.EXE\"\n"
+                               "expect-menu \"run APP.EXE\" \"run CONVERT.EXE\" - \"Last Includes\" - Tasks "
+                               "Groupware HTML - Options... Help...\n"
                                // Open past a tick of the add-on's clock: the bar stays on top.
                                "wait 1100\n"
                                "key Escape\n"
@@ -308,6 +309,45 @@ TEST_F(Session, TheProjectsNodesOnTheBarOpenTheirFiles) {
     EXPECT_EQ(result.transcript[result.transcript.size() - 2], "A menu was left open: closed");
     HWND menu = FindWindowA("#32768", nullptr);
     EXPECT_FALSE(menu && IsWindowVisible(menu));
+}
+
+// The real add-on: a project switched to from the bar's recent projects, and a node added
+// with Alt held on a file item; the recent lists reach the registry at stop.
+TEST_F(Session, RecentProjectsAndAQuickAddFromTheBar) {
+    Start();
+    ScriptResult result = Play("project APP.IDE\n"
+                               "project tools\\CONVERT.IDE\n"
+                               "expect-bar Qelvo CONVERT.EXE\n"
+                               "bar Qelvo/APP.IDE\n"
+                               "expect-bar Qelvo APP.EXE Sources Drawing MATHLIB.LIB CONVERT.EXE "
+                               "Headers DELIVERY\n"
+                               "bar Qelvo\n"
+                               "expect-menu CONVERT.IDE - \"run APP.EXE\" \"run CONVERT.EXE\" - "
+                               "\"Last Includes\" - Tasks Groupware HTML - Options... Help...\n"
+                               "key Escape\n"
+                               "key Escape\n"
+                               "hold Alt\n"
+                               "bar Headers/util.h\n"
+                               "answer \"Quick add node...\" Ok 102=helper\n"
+                               "hold none\n"
+                               "bar Headers\n"
+                               "expect-menu shapes.h canvas.h util.h app.rh helper.cpp\n"
+                               "key Escape\n"
+                               "key Escape\n");
+    ASSERT_TRUE(result.passed) << Text(result.transcript);
+    EXPECT_TRUE(session->Close());
+    session.reset();
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, (std::string(kAddonKey) + "\\TopBar\\IDE").c_str(),
+                            0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    char value[300] = {0};
+    DWORD size = sizeof value;
+    EXPECT_EQ(RegQueryValueExA(key, "Entry0", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                               &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(std::string(value), project + "\\APP.IDE") << "closed last, on top";
 }
 
 TEST_F(Session, ABadScriptPlaysNoStep) {

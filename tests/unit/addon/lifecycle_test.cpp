@@ -15,6 +15,7 @@
 #include "recorders.h"
 #include "stand_in_ide.h"
 #include "temp_dir.h"
+#include "topbar/bar_menu.h"
 #include "topbar/node_menus.h"
 #include "topbar/top_bar.h"
 
@@ -154,8 +155,9 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(CodeGenerator, nullptr);
     EXPECT_TRUE(shell.servicesAtDestroy) << "the services go after the bar";
     EXPECT_EQ(GroupOrder(registry.writeLog),
-              (std::vector<std::string>{"Mail", "QuickFind", "Menus", "TopBar", "Completion",
-                                        "General"}));
+              (std::vector<std::string>{"TopBar", "Mail", "QuickFind", "Menus", "TopBar",
+                                        "Completion", "General", "HTML"}))
+        << "the recent lists first, then the parts";
     EXPECT_EQ(ide.ServiceReferences(), 0u);
     EXPECT_EQ(ide.OverReleases(), 0u);
     EXPECT_EQ(Services, nullptr);
@@ -237,7 +239,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         {kPartQuickFind, "QuickFind"}, {kPartEditorMenu, "Menus"},   {kPartTopBar, "TopBar"},
         {kPartCompletion, "Completion"}, {kPartAutomation, "General"}, {kPartStatus, nullptr},
         {kPartTools, nullptr},         {kPartProjects, nullptr},     {kPartOptions, nullptr},
-        {kPartMail, "Mail"},           {kPartEditorAccess, nullptr},
+        {kPartMail, "Mail"},           {kPartEditorAccess, nullptr}, {kPartHtml, "HTML"},
     };
     testing_support::TempDir dir;
     std::string project =
@@ -265,7 +267,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
             EXPECT_STREQ(Tools->FindTool(".cpp", viewer), "EditText");
         }
         MenuPlan plan;
-        PlanNodeBar(plan);
+        BuildBar(plan);
         EXPECT_NE(ProjectDirectory(), nullptr);
         ASSERT_TRUE(ide.Projects().Close(true));
 
@@ -273,10 +275,16 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         EXPECT_EQ(ide.ServiceReferences(), 0u);
         EXPECT_EQ(ProjectClientImpl::Live(), 0);
         std::vector<std::string> groups = GroupOrder(registry.writeLog);
-        for (const char* group : {"QuickFind", "Menus", "TopBar", "Completion", "General", "Mail"})
+        for (const char* group : {"QuickFind", "Menus", "Completion", "General", "Mail", "HTML"})
             EXPECT_EQ(std::count(groups.begin(), groups.end(), group),
                       c.group && std::string(c.group) == group ? 0 : 1)
                 << group;
+        // "TopBar" also holds the recent lists, saved whatever part is missing.
+        std::string enabled = std::string(kAddonKey) + "\\TopBar|Enabled";
+        EXPECT_EQ(std::count(registry.writeLog.begin(), registry.writeLog.end(), enabled),
+                  c.part == kPartTopBar ? 0 : 1);
+        std::string count = std::string(kAddonKey) + "\\TopBar|NbIDE";
+        EXPECT_EQ(std::count(registry.writeLog.begin(), registry.writeLog.end(), count), 1);
         NodeMenus.Clear();
     }
 }

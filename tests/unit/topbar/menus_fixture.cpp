@@ -1,5 +1,6 @@
 #include "menus_fixture.h"
 
+#include "core/recent_lists.h"
 #include "core/window_rules.h"
 
 namespace qelvo {
@@ -17,6 +18,7 @@ void MenusTest::SetUp() {
                                ide.Services()));
     previousShell_ = SetTopBarShell(&shell);
     NodeMenus.Clear();
+    LoadRecentLists(); // empty: the registry is the test's own
 }
 
 void MenusTest::TearDown() {

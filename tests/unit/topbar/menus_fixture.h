@@ -13,6 +13,7 @@
 #include "stand_in_ide.h"
 #include "temp_dir.h"
 #include "core/menu_plan.h"
+#include "topbar/bar_menu.h"
 #include "topbar/node_menus.h"
 #include "topbar/top_bar.h"
 #include "topbar/topbar_shell.h"
@@ -47,6 +48,20 @@ inline std::string Render(const MenuPlan& plan, int menu) {
     return text;
 }
 
+// The bar with its first popup shown by its caption only ("Qelvo").
+inline std::string NodeBar(const MenuPlan& plan) {
+    std::string text = Render(plan, MenuPlan::kBar);
+    if (text.compare(0, 6, "Qelvo{") != 0)
+        return text;
+    int depth = 0;
+    for (size_t i = 5; i < text.size(); ++i) {
+        depth += text[i] == '{' ? 1 : text[i] == '}' ? -1 : 0;
+        if (depth == 0)
+            return "Qelvo" + text.substr(i + 1);
+    }
+    return text;
+}
+
 // The bar's side as the project menus see it, recorded.
 class RecordingBarShell final : public TopBarShell {
 public:
@@ -67,7 +82,7 @@ public:
     bool ShiftDown() override { return shift; }
     void RebuildBar() override {
         ++rebuilds;
-        PlanNodeBar(plan);
+        BuildBar(plan);
         built = true;
     }
     MenuPlan* BarPlan() override { return built ? &plan : nullptr; }
@@ -76,13 +91,16 @@ public:
                            item.text);
     }
     void RedrawBar() override { ++redraws; }
+    bool ProjectViewOpen() override { return projectView; }
+    void Collapse() override { ++collapses; }
+    void PlaceAtMargins() override { ++placements; }
 
     static bool TitleMatches(const std::string& title, const char* part);
 
     std::vector<Window> windows;
     std::vector<std::string> searches, raised, replaced;
-    bool shift = false;
-    int rebuilds = 0, redraws = 0;
+    bool shift = false, projectView = false;
+    int rebuilds = 0, redraws = 0, collapses = 0, placements = 0;
     MenuPlan plan;
     bool built = false;
 };

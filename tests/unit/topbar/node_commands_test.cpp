@@ -174,6 +174,8 @@ TEST_F(NodeCommands, NoWindowRunsTheToolOfTheType) {
 
 TEST_F(NodeCommands, TheToolLookupMakesTheProjectDirectoryCurrent) {
     dir.Write("marker.txt", "x");
+    EXPECT_TRUE(platform::FileExists("marker.txt")) << "opening the project entered its directory";
+    platform::ChangeDirectory(startDirectory.c_str());
     ASSERT_FALSE(platform::FileExists("marker.txt"));
     OpenEditorFile("c:\\work\\main.cpp");
     EXPECT_FALSE(platform::FileExists("marker.txt")) << "the editor file leaves it alone";

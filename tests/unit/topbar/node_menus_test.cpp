@@ -174,19 +174,21 @@ TEST_F(MenusTest, ColumnBreaksWithMenuSizeTen) {
 }
 
 TEST_F(MenusTest, BarUsesTheSettingsAndNothingWithoutAProject) {
-    PlanNodeBar(plan);
-    EXPECT_EQ(Render(plan, MenuPlan::kBar), "Qelvo{}") << "no project";
+    BuildBar(plan);
+    EXPECT_EQ(Render(plan, MenuPlan::kBar),
+              "Qelvo{Last Includes{}, -, Options...=199, Help...=196}")
+        << "no project";
     ide::IdeNode root = OpenProject();
     Add(root, "a.cpp", ".cpp");
     Bar->settings.hierarchical = 1;
-    PlanNodeBar(plan);
-    EXPECT_EQ(Render(plan, MenuPlan::kBar), "Qelvo{}, a.cpp=10000");
+    BuildBar(plan);
+    EXPECT_EQ(NodeBar(plan), "Qelvo, a.cpp=10000");
     Bar->settings.hierarchical = 0;
-    PlanNodeBar(plan);
-    EXPECT_EQ(Render(plan, MenuPlan::kBar), "Qelvo{}, APP.IDE{a.cpp=10000}");
+    BuildBar(plan);
+    EXPECT_EQ(NodeBar(plan), "Qelvo, APP.IDE{a.cpp=10000}");
     Bar->settings.hierarchical = 2;
-    PlanNodeBar(plan);
-    EXPECT_EQ(Render(plan, MenuPlan::kBar), "Qelvo{}");
+    BuildBar(plan);
+    EXPECT_EQ(NodeBar(plan), "Qelvo");
     EXPECT_EQ(NodeMenus.nodes.count, 0);
 }
 

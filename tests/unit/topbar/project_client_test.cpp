@@ -68,7 +68,7 @@ TEST_F(MenusTest, NotificationsWhileAProjectIsOpen) {
     ide::IdeNode added = service->AddNode(root, ide::MakeHostString(Services, "x.cpp"), nullptr, 0);
     ASSERT_NE(added, 0u);
     EXPECT_EQ(shell.rebuilds, 2);
-    EXPECT_EQ(Render(shell.plan, MenuPlan::kBar), "Qelvo{}, APP.IDE{x.cpp=10000}");
+    EXPECT_EQ(NodeBar(shell.plan), "Qelvo, APP.IDE{x.cpp=10000}");
     ide.Projects().SetDescription(added, "changed");
     EXPECT_EQ(shell.rebuilds, 3);
     Projects->Client()->OnNodeMoved(added);
@@ -95,7 +95,7 @@ TEST_F(MenusTest, ProjectOpenedWithoutAProjectLoadedLeavesTheFlag) {
 }
 
 TEST_F(MenusTest, RenamesChangeOneCaptionInPlace) {
-    Bar->settings.hierarchical = 1;
+    WriteInt("TopBar", "Hierarchical", 1); // the layout of a project that stores none
     projectPath = dir.Write("APP.IDE", "QelvoStandInProject 1\nNode\n  Name \"APP\"\n"
                                        "  Node\n    Name \"Pool\"\n    Type \"SourcePool\"\n"
                                        "    Node\n      Name \"a.cpp\"\n    End\n  End\n"
@@ -103,8 +103,8 @@ TEST_F(MenusTest, RenamesChangeOneCaptionInPlace) {
                                        "  Node\n    Name \"fixed.cpp\"\n"
                                        "    File \"src\\fixed.cpp\"\n  End\nEnd\n");
     ASSERT_TRUE(ide.Projects().Open(projectPath));
-    ASSERT_EQ(Render(shell.plan, MenuPlan::kBar),
-              "Qelvo{}, Pool{a.cpp=10000}, b.cpp=10001, fixed.cpp=10002");
+    ASSERT_EQ(NodeBar(shell.plan),
+              "Qelvo, Pool{a.cpp=10000}, b.cpp=10001, fixed.cpp=10002");
     const std::vector<ide::IdeNode>& top =
         ide.Projects().Current()->Node(ide.Projects().Current()->Top())->children;
     ide::IdeNode pool = top[0], b = top[1], fixed = top[2];
@@ -112,8 +112,8 @@ TEST_F(MenusTest, RenamesChangeOneCaptionInPlace) {
     ASSERT_TRUE(ide.Projects().Rename(pool, "Sources"));
     EXPECT_EQ(shell.replaced, std::vector<std::string>{"0:1 Sources"});
     EXPECT_EQ(shell.redraws, 1);
-    EXPECT_EQ(Render(shell.plan, MenuPlan::kBar),
-              "Qelvo{}, Sources{a.cpp=10000}, b.cpp=10001, fixed.cpp=10002");
+    EXPECT_EQ(NodeBar(shell.plan),
+              "Qelvo, Sources{a.cpp=10000}, b.cpp=10001, fixed.cpp=10002");
 
     ASSERT_TRUE(ide.Projects().Rename(b, "c.cpp"));
     EXPECT_EQ(shell.replaced.back(), "0:2 c.cpp");
@@ -132,7 +132,7 @@ TEST_F(MenusTest, RenameOfAPopupTakenOffTheBarDoesNothing) {
     ide::IdeNode p11 = Add(p1, "P11", "SourcePool");
     Add(p11, "x.cpp", ".cpp");
     shell.RebuildBar();
-    ASSERT_EQ(Render(shell.plan, MenuPlan::kBar), "Qelvo{}, P11{x.cpp=10000}");
+    ASSERT_EQ(NodeBar(shell.plan), "Qelvo, P11{x.cpp=10000}");
     ASSERT_TRUE(ide.Projects().Rename(p1, "Gone"));
     EXPECT_TRUE(shell.replaced.empty());
     ASSERT_TRUE(ide.Projects().Rename(p11, "Deep"));

@@ -141,6 +141,8 @@ TEST_F(Shell, HooksAreInstalledAndRemoved) {
 }
 
 TEST_F(Shell, FindChildWindowByTitlePart) {
+    // Several views of one file stay: the open-file check would close the later ones.
+    Bar->settings.editOtherView = 1;
     HWND x = ide.AddChild("BCW5Editor", "C:\\SRC\\XMAIN.CPP");
     HWND b = ide.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP.BAK");
     HWND view = ide.AddChild("BCW5Editor", "C:\\SRC\\MAIN.CPP:2");
