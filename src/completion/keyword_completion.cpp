@@ -3,6 +3,7 @@
 #include "core/editor_access.h"
 #include "core/globals.h"
 #include "core/symbol_head.h"
+#include "core/window_rules.h"
 #include "foundation/settings_fields.h"
 #include "platform/platform.h"
 
@@ -319,6 +320,8 @@ void KeywordStore::CompleteAtCaret(EditorAccess& editors, const char* fileName) 
     char name[300];
     CopyBounded(name, fileName, std::strlen(fileName));
     if (char* colon = std::strchr(name + std::min<size_t>(2, std::strlen(name)), ':')) *colon = 0;
+    // So does the modified mark (" *"): the caption of an editor being typed in has it.
+    CleanEditorTitle(name);
     // A null name would ask for the first view, whatever it shows.
     ide::HostString* viewName = ide::MakeHostString(editors.Services(), name);
     if (!viewName) return;

@@ -89,10 +89,12 @@ protected:
         editor->column = column ? column : static_cast<int32_t>(line.size()) + 1;
         Again();
     }
+    // The captions of a second view and of a modified file name the same file.
     void Again() {
         editor->calls.clear();
-        Completion->CompleteAtCaret(*Editors, "C:\\SRC\\MAIN.CPP:2 *");
+        Completion->CompleteAtCaret(*Editors, ++presses % 2 ? "C:\\SRC\\MAIN.CPP:2" : "C:\\SRC\\MAIN.CPP *");
     }
+    int presses = 0;
     std::string LastStatus() {
         const std::vector<std::string>& log = ide.Frame().StatusLog();
         return log.empty() ? "(none)" : log.back();
