@@ -204,6 +204,12 @@ KeywordStore::~KeywordStore() {
 bool KeywordStore::LoadKeywordFile(const char* path) {
     FILE* in = path ? platform::OpenFile(path, "rb") : nullptr;
     if (!in) return false;
+    bool ok = LoadKeywordStream(in);
+    std::fclose(in);
+    return ok;
+}
+
+bool KeywordStore::LoadKeywordStream(FILE* in) {
     std::vector<MeT*> loaded;
     char line[kKeywordPiece + 1];
     size_t room = keywords.count < kMaxKeywords ? static_cast<size_t>(kMaxKeywords - keywords.count)
@@ -213,7 +219,6 @@ bool KeywordStore::LoadKeywordFile(const char* path) {
         if (MeT* keyword = KeywordOfLine(line)) loaded.push_back(keyword);
     }
     bool ok = !std::ferror(in);
-    std::fclose(in);
     // One block for the whole file: the table grows by ten entries at a time otherwise.
     int at = keywords.count;
     if (!keywords.InsertSpace(at, static_cast<int>(loaded.size()))) {

@@ -7,6 +7,7 @@
 #include "foundation/tableau.h"
 
 #include <cstddef>
+#include <cstdio>
 
 namespace qelvo {
 
@@ -67,6 +68,8 @@ public:
     // Appends the keywords of a keyword file to the table (unsorted); false when it cannot be
     // read. Lines beyond kMaxKeywords in all are left out.
     bool LoadKeywordFile(const char* path);
+    // The same from an open stream (binary), left open.
+    bool LoadKeywordStream(FILE* in);
     // Appends the path to the list and loads the file; the caller sorts afterwards.
     void AddKeywordFile(const char* path);
     // Empties the file list and the table.
