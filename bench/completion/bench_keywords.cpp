@@ -121,12 +121,12 @@ void RunProcess(benchmark::State& state, const std::string& program, const std::
 void BM_LookProcess(benchmark::State& state) {
     RunProcess(state, "LC_ALL=C look", TheFiles().sorted);
 }
-BENCHMARK(BM_LookProcess)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LookProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_QelvoKeywordsProcess(benchmark::State& state) {
     RunProcess(state, std::string(QELVO_CLI_PATH) + " keywords complete", TheFiles().keywords);
 }
-BENCHMARK(BM_QelvoKeywordsProcess)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QelvoKeywordsProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

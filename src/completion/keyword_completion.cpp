@@ -293,15 +293,12 @@ int KeywordStore::CompleteWord(const char* prefix, char (&out)[kMaxInsert + 1]) 
         CopyBounded(message, "Completion complete", 19);
         return 1;
     }
-    // The text all candidates share beyond the prefix.
-    size_t common = first.Length();
-    for (int k = f + 1; k <= l && common > n; ++k) {
-        const char* other = keywords.At(k)->keyword.c_str();
-        size_t i = n;
-        while (i < common && other[i] == first.c_str()[i])
-            ++i;
-        common = i;
-    }
+    // The text all candidates share beyond the prefix: in a sorted range, what the first and
+    // the last share.
+    const char* last = keywords.At(l)->keyword.c_str();
+    size_t common = n;
+    while (common < first.Length() && last[common] == first.c_str()[common])
+        ++common;
     CopyBounded(out, first.c_str() + n, common - n);
     // "Possible :" and the candidates, as many as the message holds.
     size_t at = 10;

@@ -41,6 +41,13 @@ struct Completed {
     std::string insert, message;
 };
 
+// Keyword files are written in text mode: CR LF on Windows.
+std::string Lf(std::string text) {
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
 Completed Complete(KeywordStore& store, const std::string& prefix) {
     char out[kMaxInsert + 1];
     int r = store.CompleteWord(prefix.c_str(), out);
@@ -185,7 +192,10 @@ TEST(Extraction, ClassOnceThenItsMethodsThenFunctions) {
                       .c_str();
     ASSERT_EQ(s.store.ExtractKeywords(path), 1);
     EXPECT_EQ(std::string(path.c_str()), s.dir.File("a.kwd"));
-    EXPECT_EQ(s.dir.Read("a.kwd"), "A\nf\ng\nh\nk\nB\nm\n~B\nf2\n");
+    EXPECT_EQ(Lf(s.dir.Read("a.kwd")), "A\nf\ng\nh\nk\nB\nm\n~B\nf2\n");
+#ifdef _WIN32
+    EXPECT_EQ(s.dir.Read("a.kwd").substr(0, 6), "A\r\nf\r\n");
+#endif
     EXPECT_STREQ(s.store.lastClass, "B");
 }
 
@@ -195,7 +205,7 @@ TEST(Extraction, PathsAndFailures) {
     String path = s.dir.File("Makefile").c_str();
     ASSERT_EQ(s.store.ExtractKeywords(path), 1) << "no extension: \".kwd\" is appended";
     EXPECT_EQ(std::string(path.c_str()), s.dir.File("Makefile.kwd"));
-    EXPECT_EQ(s.dir.Read("Makefile.kwd"), "f\n");
+    EXPECT_EQ(Lf(s.dir.Read("Makefile.kwd")), "f\n");
 
     String missing = s.dir.File("missing.cpp").c_str();
     EXPECT_EQ(s.store.ExtractKeywords(missing), 0);
@@ -213,7 +223,7 @@ TEST(Extraction, LongClassNamesAreCutAt199Characters) {
     String path = s.dir.Write("c.cpp", "void " + longClass + "::f()\nvoid " + longClass + "::g()\n")
                       .c_str();
     ASSERT_EQ(s.store.ExtractKeywords(path), 1);
-    EXPECT_EQ(s.dir.Read("c.kwd"), std::string(199, 'C') + "\nf\ng\n");
+    EXPECT_EQ(Lf(s.dir.Read("c.kwd")), std::string(199, 'C') + "\nf\ng\n");
 }
 
 TEST(KeywordStoreSettings, FilesLoadedInListOrderAndWrittenBack) {
