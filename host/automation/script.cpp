@@ -127,6 +127,7 @@ const KeyName kKeyNames[] = {
     {"ins", 0x2D},      {"home", 0x24},      {"end", 0x23},    {"pageup", 0x21}, {"pgup", 0x21},
     {"pagedown", 0x22}, {"pgdn", 0x22},      {"left", 0x25},   {"up", 0x26},     {"right", 0x27},
     {"down", 0x28},
+    {"quote", 0xDE}, // the key of ' and ", keyword completion's key by default
 };
 
 bool KeyOfName(const std::string& lowered, int& key) {

@@ -11,6 +11,8 @@ int RunVersion(int argc, char** argv);  // qelvo version DIR
 int RunHtml(int argc, char** argv);     // qelvo html DIR [--filters PATTERNS] [--name NAME]
 int RunSymbols(int argc, char** argv);  // qelvo symbols FILE [--sorted]
 int RunIncludes(int argc, char** argv); // qelvo includes FILE
+// qelvo keywords extract SOURCE | complete PREFIX KWDFILE...
+int RunKeywords(int argc, char** argv);
 
 // Prints "qelvo: <message>" on stderr and gives 2.
 int UsageError(const char* message);

@@ -63,6 +63,12 @@ std::string IncludesLine() {
 }
 #endif
 
+#ifdef QELVO_HAVE_KEYWORDS_COMMAND
+std::string KeywordsLine() {
+    return "extract a source's keyword file; complete PREFIX from keyword files";
+}
+#endif
+
 const Command kCommands[] = {
 #ifdef QELVO_HAVE_RCGEN_COMMAND
     {"rcgen", RunRcgen, "rcgen DIR", RcgenLine, true},
@@ -74,6 +80,10 @@ const Command kCommands[] = {
 #ifdef QELVO_HAVE_NAVIGATION_COMMAND
     {"symbols", RunSymbols, "symbols FILE [--sorted]", SymbolsLine, false},
     {"includes", RunIncludes, "includes FILE", IncludesLine, false},
+#endif
+#ifdef QELVO_HAVE_KEYWORDS_COMMAND
+    {"keywords", RunKeywords, "keywords extract SOURCE | complete PREFIX KWDFILE...",
+     KeywordsLine, true},
 #endif
     {nullptr, nullptr, nullptr, nullptr, false},
 };

@@ -19,6 +19,8 @@ public:
     void GotoLine(const char* fileName, int line);
 
     ide::EditorService* Service() const { return editor_; }
+    // For the texts handed to the service (MakeHostString).
+    ide::IdeServices* Services() const { return services_; }
 
 private:
     ide::IdeServices* services_;

@@ -1,5 +1,7 @@
 #include "navigation/symbol_scanner.h"
 
+#include "core/symbol_head.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -33,20 +35,6 @@ const char* FindText(TextSpan s, const char* what) {
     return nullptr;
 }
 
-// Leading blanks, '*' and '&' belong to the declaration, not to the name.
-void SkipDecoration(size_t& start, size_t end, const char* s) {
-    while (start < end && (IsBlank(s[start]) || s[start] == '*' || s[start] == '&'))
-        ++start;
-}
-
-// Where the word that ends just after position from starts: after the last blank at or before
-// from, or at 0.
-size_t WordStart(const char* s, long from) {
-    for (long k = from; k >= 0; --k)
-        if (IsBlank(s[k])) return static_cast<size_t>(k) + 1;
-    return 0;
-}
-
 // The line walk: a line ends at CR, LF or NUL, a CR LF pair ends one line, and the last line
 // needs no end. Each step moves on by at least one byte, so the walk always ends.
 template <class Visit> void WalkLines(const char* text, size_t length, Visit visit) {
@@ -66,24 +54,10 @@ template <class Visit> void WalkLines(const char* text, size_t length, Visit vis
 
 void AddSymbol(TextSpan line, int number, Tableau<Fnc>& symbols) {
     const char* s = line.start;
-    size_t cut = static_cast<size_t>(Find(line, '(') - s);
-    const char* colons = FindText(TextSpan{s, cut}, "::");
-    size_t classStart = 0, classEnd = 0, nameStart, nameEnd = cut;
-    if (colons && colons > s) {
-        size_t p = static_cast<size_t>(colons - s);
-        nameStart = p + 2;
-        classEnd = p;
-        // The byte before "::" always belongs to the class name.
-        classStart = WordStart(s, static_cast<long>(p) - 2);
-        SkipDecoration(classStart, classEnd, s);
-    } else {
-        // The byte before '(' always belongs to the name, even a blank.
-        nameStart = WordStart(s, static_cast<long>(cut) - 2);
-    }
-    SkipDecoration(nameStart, nameEnd, s);
-    if (nameStart >= nameEnd) return;
-    symbols.Append(
-        new Fnc(s + nameStart, nameEnd - nameStart, s + classStart, classEnd - classStart, number));
+    SymbolHead head = SplitSymbolHead(s, static_cast<size_t>(Find(line, '(') - s));
+    if (head.nameLength == 0) return;
+    symbols.Append(new Fnc(s + head.nameStart, head.nameLength, s + head.classStart,
+                           head.classLength, number));
 }
 
 int CompareSymbols(const Fnc* a, const Fnc* b) {

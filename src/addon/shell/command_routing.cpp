@@ -1,5 +1,6 @@
 #include "addon/shell/command_routing.h"
 
+#include "completion/shell/completion_commands.h"
 #include "core/command_ids.h"
 #include "core/globals.h"
 #include "core/help.h"
@@ -70,7 +71,8 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdEditorCreated, kCmdEditorCreated,
      "an editor was created: open-file check (recent lists), frame activation", OnEditorCreated},
     {kCmdCompleteWord, kCmdCompleteWord,
-     "completion key: complete the word in the active editor (keyword completion)", nullptr},
+     "completion key: complete the word in the active editor (keyword completion)",
+     OnCompleteWord},
     {kCmdProjectWindow, kCmdProjectWindow,
      "project window created or destroyed: rebuild the bar (project menus)", OnProjectWindow},
     {kCmdPaintCaption, kCmdPaintCaption, "paint an editor's caption buttons (editor menu)",

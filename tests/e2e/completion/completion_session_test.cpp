@@ -1,0 +1,91 @@
+// The completion key in the stand-in IDE with the real add-on loaded from the registry: the
+// keyword file listed under "Completion\Files" is loaded at start, and the key pressed as real
+// input in an editor inserts, lists the candidates and shows a keyword's help.
+#include "host_test_support.h"
+#include "session.h"
+#include "temp_dir.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace qelvo {
+namespace automation {
+namespace {
+
+using testing_support::TempDir;
+
+const std::string kAddonKey = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
+
+void SetValue(const std::string& key, const char* name, const std::string& value) {
+    HKEY opened = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(opened);
+}
+
+std::string Text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+    TempDir dir;
+    std::string project = dir.File("APP");
+    ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));
+    std::string dll = QELVO_ADDON_DLL;
+    std::replace(dll.begin(), dll.end(), '/', '\\');
+    SetValue(kAddonKey, "Enabled", "Yes");
+    SetValue(kAddonKey, "Path", dll);
+    SetValue(kAddonKey + "\\Completion", "NbFiles", "1");
+    SetValue(kAddonKey + "\\Completion\\Files", "Entry0", QELVO_SAMPLES_DIR "\\win32.kwd");
+    char previous[MAX_PATH] = {0};
+    GetCurrentDirectoryA(sizeof previous, previous);
+    SetCurrentDirectoryA(project.c_str());
+    {
+        StandInSession session;
+        ASSERT_TRUE(session.Start());
+        ScriptResult result =
+            PlayScript(session,
+                       "project APP.IDE\n"
+                       "open src\\main.cpp\n"
+                       "key Ctrl+End\n"
+                       "type \"// Mess\"\n"
+                       "key quote\n"
+                       "expect-status \"Possible :MessageBeep, MessageBox\"\n"
+                       "type \"ox\"\n"
+                       "key quote\n"
+                       "expect-status \"Completion complete\"\n"
+                       "key quote\n"
+                       "expect-status \"int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR "
+                       "lpCaption, UINT uType)\"\n"
+                       "key Enter\n"
+                       "type \"// CreateWindowE\"\n"
+                       "key quote\n"
+                       "expect-status \"Completion done\"\n"
+                       "type \" Zz\"\n"
+                       "key quote\n"
+                       "expect-status \"No available completion\"\n"
+                       "menu File/Save\n"
+                       "expect-file src\\main.cpp \"// MessageBox\"\n"
+                       "expect-file src\\main.cpp \"// CreateWindowEx Zz\"\n",
+                       "test", dir.path(), EngineOptions(), 60000);
+        EXPECT_TRUE(result.passed) << Text(result.transcript);
+        EXPECT_TRUE(session.Close());
+    }
+    SetCurrentDirectoryA(previous);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+}
+
+} // namespace
+} // namespace automation
+} // namespace qelvo
