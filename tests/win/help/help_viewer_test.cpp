@@ -37,22 +37,31 @@ HWND Viewer() {
     return FindWindowA("MS_WINHELP", nullptr);
 }
 
+BOOL CALLBACK AddChildLine(HWND child, LPARAM data) {
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof name);
+    char text[200] = "";
+    SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    *reinterpret_cast<std::string*>(data) += std::string(name) + ": " + text + "\n";
+    return TRUE;
+}
+
+BOOL CALLBACK TakeRichEditText(HWND child, LPARAM data) {
+    char name[64] = "";
+    GetClassNameA(child, name, sizeof name);
+    if (std::string(name).find("RichEdit") == std::string::npos) return TRUE;
+    char text[4096] = "";
+    SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    *reinterpret_cast<std::string*>(data) = text;
+    return FALSE;
+}
+
 // The children of the viewer: each one's class and text, one a line.
 std::string ViewerWindows() {
     std::string list;
     HWND viewer = Viewer();
     if (!viewer) return "no viewer";
-    EnumChildWindows(
-        viewer,
-        [](HWND child, LPARAM data) -> BOOL {
-            char name[64] = "";
-            GetClassNameA(child, name, sizeof name);
-            char text[200] = "";
-            SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            *reinterpret_cast<std::string*>(data) += std::string(name) + ": " + text + "\n";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&list));
+    EnumChildWindows(viewer, AddChildLine, reinterpret_cast<LPARAM>(&list));
     return list;
 }
 
@@ -61,18 +70,7 @@ std::string TopicText() {
     std::string text;
     HWND viewer = Viewer();
     if (!viewer) return text;
-    EnumChildWindows(
-        viewer,
-        [](HWND child, LPARAM data) -> BOOL {
-            char name[64] = "";
-            GetClassNameA(child, name, sizeof name);
-            if (std::string(name).find("RichEdit") == std::string::npos) return TRUE;
-            char text[4096] = "";
-            SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            *reinterpret_cast<std::string*>(data) = text;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&text));
+    EnumChildWindows(viewer, TakeRichEditText, reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
