@@ -28,14 +28,6 @@ void LabelOrigin(const ProgressBar& bar, int labelWidth, int labelHeight, int& x
     y = bar.top + bar.height / 2 - labelHeight / 2;
 }
 
-const char* FileNamePart(const char* path) {
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/')
-            name = p + 1;
-    return name;
-}
-
 namespace {
 
 size_t RealRead(void* buffer, size_t n, FILE* file) { return std::fread(buffer, 1, n, file); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/qstring.h"
+#include "foundation/text_utils.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -46,9 +47,6 @@ struct CopyFileLayer {
 };
 // Installs a layer (null: the real one) and answers the previous one.
 const CopyFileLayer* SetCopyFileLayer(const CopyFileLayer* layer);
-
-// The file-name part of a path (after the last '\' or '/').
-const char* FileNamePart(const char* path);
 
 // Copies size bytes of source to destination and gives it the source's DOS date and time; the
 // bytes go to a new file beside the destination, which replaces the destination only once it

@@ -215,6 +215,32 @@ int RunDeliveryCopies(Tableau<Livrage>& list, DeliveryObserver& observer, String
     return failed ? 0 : 1;
 }
 
+// ---- The message window ----------------------------------------------------------------------
+
+DeliveryMessages::~DeliveryMessages() {
+    if (group_)
+        group_->Release();
+    if (service_)
+        service_->Release();
+}
+
+bool DeliveryMessages::OpenFolder(const std::string& text) {
+    if (!group_) {
+        if (!service_)
+            service_ = ide::QueryService<ide::MessageService>(services_);
+        if (service_)
+            group_ = service_->NewGroup(ide::MakeHostString(services_, "Delivery"),
+                                        ide::MakeHostString(services_, "&Delivery"));
+    }
+    folder_ = group_ ? group_->AddMessage(0, ide::MakeHostString(services_, text.c_str())) : 0;
+    return folder_ != 0;
+}
+
+void DeliveryMessages::Add(const char* text, int kind) {
+    if (group_ && folder_)
+        group_->AddSubMessage(folder_, ide::MakeHostString(services_, text), nullptr, 0, 0, kind);
+}
+
 // ---- The tool --------------------------------------------------------------------------------
 
 int32_t DelivTool::Run(ide::IdeNode, ide::HostString*) {
@@ -223,16 +249,20 @@ int32_t DelivTool::Run(ide::IdeNode, ide::HostString*) {
     return ide::kToolDone;
 }
 
-DeliverySettings::DeliverySettings(ide::IdeServices* services) : services_(services) {
+DeliverySettings::DeliverySettings(ide::IdeServices* services)
+    : messages(services), services_(services) {
     toolService = ide::QueryService<ide::ToolService>(services);
     implementor = new DelivTool;
     if (toolService)
         toolName = ide::MakeHostString(services, "QelvoDelivery");
     ProjectValues.withDelivery = &enabled;
     ProjectValues.deliveries = &pairs;
+    AddProjectListener(this);
 }
 
 DeliverySettings::~DeliverySettings() {
+    RemoveProjectListener(this);
+    UnregisterDeliveryTool();
     const ProjectValueFields& held = HeldProjectValues();
     ProjectValues.withDelivery = held.withDelivery;
     ProjectValues.deliveries = held.deliveries;
@@ -276,6 +306,16 @@ void DeliverySettings::UnregisterDeliveryTool() {
         tool->Release();
     }
     registered = 0;
+}
+
+void DeliverySettings::ProjectOpened() {
+    if (enabled && ProjectOpen())
+        RegisterDeliveryTool();
+}
+
+void DeliverySettings::ProjectClosed() {
+    // A tool added while delivery was enabled goes with its project, whatever the flag is now.
+    UnregisterDeliveryTool();
 }
 
 } // namespace qelvo

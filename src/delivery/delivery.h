@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/delivered_copy.h"
+#include "core/project_session.h"
 #include "core/project_values.h"
 #include "foundation/qstring.h"
 #include "foundation/tableau.h"
@@ -69,9 +70,31 @@ public:
     static void (*runner)(); // the whole delivery with its dialog (set by the add-on's shell)
 };
 
+// The "Delivery" tab of the IDE's message window: its group is made on first use and kept until
+// stop; each delivery opens one folder, and messages about files go under it.
+class DeliveryMessages {
+public:
+    explicit DeliveryMessages(ide::IdeServices* services) : services_(services) {}
+    ~DeliveryMessages();
+    DeliveryMessages(const DeliveryMessages&) = delete;
+    DeliveryMessages& operator=(const DeliveryMessages&) = delete;
+
+    // A new top-level message of the group, the current folder; false without the service.
+    bool OpenFolder(const std::string& text);
+    // Under the current folder: kind 0 an error, 5 a delivered file, 2 "No files to deliver !".
+    void Add(const char* text, int kind);
+
+private:
+    ide::IdeServices* services_;
+    ide::MessageService* service_ = nullptr;
+    ide::MessageGroup* group_ = nullptr;
+    ide::IdeMessage folder_ = 0;
+};
+
 // The delivery settings: the pairs and the enabled flag are the open project's options while
-// the object exists.
-class DeliverySettings {
+// the object exists. It hears of projects after the top bar (which reads their options): the
+// tool is added when a project opens with delivery enabled and removed when it closes.
+class DeliverySettings final : public ProjectListener {
 public:
     explicit DeliverySettings(ide::IdeServices* services);
     ~DeliverySettings();
@@ -82,12 +105,17 @@ public:
     void RegisterDeliveryTool();
     void UnregisterDeliveryTool();
 
+    void ProjectOpened() override;
+    void ProjectClosed() override;
+
     Tableau<OneDelRep> pairs;
     int enabled = 1;
     ide::ToolService* toolService = nullptr;
     DelivTool* implementor = nullptr;
     ide::HostString* toolName = nullptr;
     int registered = 0;
+    DeliveryMessages messages;
+    std::string mailSubject; // "Delivery : " and the last folder's text
 
 private:
     ide::IdeServices* services_;
