@@ -77,9 +77,8 @@ const CopyFileLayer* SetCopyFileLayer(const CopyFileLayer* layer) {
 
 int CopyDeliveredFile(const char* source, const char* destination, CopyObserver& observer,
                       uint64_t& done, uint64_t total, uint64_t size, String* report) {
-    (void)total;
     const char* label = FileNamePart(source);
-    observer.Progress(done, label);
+    observer.Progress(done, total, label);
     std::string work;
     auto fail = [&](const std::string& text) {
         Report(text, 0, observer, report);
@@ -112,7 +111,7 @@ int CopyDeliveredFile(const char* source, const char* destination, CopyObserver&
             return fail(std::string("Error in writing file ") + destination);
         }
         copied += chunk;
-        observer.Progress(done + copied, label);
+        observer.Progress(done + copied, total, label);
     }
     in.reset();
     // Buffered bytes that cannot be written (a full disk) show only when the file closes.

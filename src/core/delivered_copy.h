@@ -28,8 +28,8 @@ void LabelOrigin(const ProgressBar& bar, int labelWidth, int labelHeight, int& x
 // What a copy tells its caller.
 class CopyObserver {
 public:
-    // Paints the progress: bytes done so far and the label (the source's file-name part).
-    virtual void Progress(uint64_t done, const char* label) = 0;
+    // Paints the progress: bytes done so far of the total and the label (the source's file-name part).
+    virtual void Progress(uint64_t done, uint64_t total, const char* label) = 0;
     // A message under the current delivery folder: kind 0 an error, 5 a delivered file.
     virtual void FileMessage(const char* text, int kind) = 0;
     // Shows a failure titled "Qelvo Addon error" (stop icon, no owner).

@@ -10,6 +10,7 @@ namespace qelvo {
 
 DeliverySettings* Delivery = nullptr;
 void (*DelivTool::runner)() = nullptr;
+std::string (*DeliveryTaskNotes)() = nullptr;
 
 // ---- The pool --------------------------------------------------------------------------------
 

@@ -121,6 +121,9 @@ private:
     ide::IdeServices* services_;
 };
 
+// The file of notes the task list keeps for the next delivery's mail ("" or null: none).
+extern std::string (*DeliveryTaskNotes)();
+
 // The add-on's delivery settings; null while they do not exist.
 extern DeliverySettings* Delivery;
 

@@ -16,7 +16,7 @@ using testing_support::MessageRecorder;
 using testing_support::TempDir;
 
 struct Observer final : DeliveryObserver {
-    void Progress(uint64_t done, const char* label) override {
+    void Progress(uint64_t done, uint64_t, const char* label) override {
         progress.push_back(done);
         this->label = label;
         if (onProgress) onProgress();
