@@ -10,6 +10,7 @@
 #include "core/recent_lists.h"
 #include "core/services.h"
 #include "core/tool_table.h"
+#include "delivery/delivery.h"
 #include "html/html_generation.h"
 #include "html/html_settings.h"
 #include "navigation/editor_menu.h"
@@ -68,6 +69,7 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
         Create(Automation, kPartAutomation, services);
         if (Automation) Automation->beforeMake = GenerateAtMake;
     }
+    if (parts & kPartDelivery) Create(Delivery, kPartDelivery, services);
     if (parts & kPartEditorAccess) Create(Editors, kPartEditorAccess, services);
     if (parts & kPartStatus) Create(Status, kPartStatus, services);
     if (parts & kPartTools) Create(Tools, kPartTools);
@@ -86,7 +88,8 @@ void DeleteParts(unsigned parts) {
     if (parts & kPartCodeGenerator) Delete(CodeGenerator);
     if (parts & kPartMail) Delete(Mail);
     if (parts & kPartQuickFind) Delete(QuickFinder);
-    /* project delivery; (the hooks go here) */
+    if (parts & kPartDelivery) Delete(Delivery);
+    /* (the hooks go here) */
     if (parts & kPartHelp) Delete(Help); // closes the help file when it was opened
     if (parts & kPartEditorMenu) Delete(EditorMenus);
     if (parts & kPartTopBar) Delete(Bar);
@@ -127,7 +130,7 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     AddonWindow = window;
     // 6. The service objects.
     CreateParts(kPartQuickFind | kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion |
-                    kPartAutomation | kPartEditorAccess | kPartStatus | kPartTools,
+                    kPartAutomation | kPartDelivery | kPartEditorAccess | kPartStatus | kPartTools,
                 services, window, newShell);
     // 7. Show the bar when the top bar is enabled.
     if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
@@ -146,7 +149,7 @@ void StopAddon(AddonShell& shell) {
     // 1. Save the recent lists.
     SaveRecentLists();
     // 2. Delete the service objects, in this order; each writes its settings back.
-    DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind);
+    DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind | kPartDelivery);
     shell.DeleteHooks();
     DeleteParts(kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
                 kPartAutomation | kPartStatus | kPartTools | kPartHtml);

@@ -45,7 +45,8 @@ enum AddonPart : unsigned {
     kPartHelp = 1u << 11,
     kPartCodeGenerator = 1u << 12, // the dialog code generator
     kPartHtml = 1u << 13,          // the documentation's settings
-    kAllParts = (1u << 14) - 1,
+    kPartDelivery = 1u << 14,      // the delivery settings and its tool
+    kAllParts = (1u << 15) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's

@@ -9,10 +9,13 @@
 
 namespace qelvo {
 
-// One delivery entry: a file type and its folder.
+// One delivery entry: a node type and its delivery directory (possibly empty); its text, the
+// sort key, is the type.
 class DeliveryPair : public Basic {
 public:
     String type, folder;
+    int32_t mark = 0; // working flag of the delivery's type sync
+    operator char*() override { return type; }
 };
 
 struct ProjectValueFields {

@@ -7,6 +7,7 @@
 #include "automation/shell/ide_windows_win32.h"
 #include "core/globals.h"
 #include "core/system_description.h"
+#include "delivery/shell/delivery_run.h"
 #include "foundation/settings.h"
 
 #include <windows.h>
@@ -76,10 +77,12 @@ Win32Shell shell;
 
 extern "C" __declspec(dllexport) void __stdcall BcwAddOnEntry(void* services) {
     try {
-        if (services)
+        if (services) {
+            qelvo::InstallDeliveryRunner();
             qelvo::StartAddon(static_cast<qelvo::ide::IdeServices*>(services), qelvo::shell);
-        else
+        } else {
             qelvo::StopAddon(qelvo::shell);
+        }
     } catch (...) {
         // Nothing may unwind into the IDE; what was made stays, and the stop deletes it.
     }

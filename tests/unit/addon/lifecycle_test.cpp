@@ -240,6 +240,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         {kPartCompletion, "Completion"}, {kPartAutomation, "General"}, {kPartStatus, nullptr},
         {kPartTools, nullptr},         {kPartProjects, nullptr},     {kPartOptions, nullptr},
         {kPartMail, "Mail"},           {kPartEditorAccess, nullptr}, {kPartHtml, "HTML"},
+        {kPartDelivery, nullptr},
     };
     testing_support::TempDir dir;
     std::string project =
