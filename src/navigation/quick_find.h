@@ -1,7 +1,10 @@
-// Quick find and cross reference: its settings (masks and hot keys) for now.
+// Quick find and cross reference: the settings (masks and hot keys), the search history, the
+// result tables and the four searches over the project's source directories.
 #pragma once
 
 #include "foundation/qstring.h"
+#include "foundation/tableau.h"
+#include "navigation/quick_search.h"
 
 namespace qelvo {
 
@@ -17,6 +20,17 @@ struct QuickFindSettings {
     void Save() const;
 };
 
+// The names searched lately, the most recent first (at most kHistorySize); null while the
+// add-on is stopped.
+extern Tableau<String>* SearchHistory;
+
+// The status texts and dialog titles of the searches.
+extern const char* const kSearchTitles[kFindKinds];   // "Find as function..." ...
+extern const char* const kNotFoundTexts[kFindKinds];  // "Sorry, cannot find function..." ...
+
+// "Searching " + name + " ...".
+String SearchingText(const char* name);
+
 class QuickFind {
 public:
     explicit QuickFind(void* window) : window(window) { settings.Load(); }
@@ -24,8 +38,32 @@ public:
     QuickFind(const QuickFind&) = delete;
     QuickFind& operator=(const QuickFind&) = delete;
 
+    // The directories a search of that kind walks, separated by ';': the project's directory
+    // (the current one without a project), then the directory options of the node of
+    // editorFile (or the top node): 3 for functions, methods and cross references, 1 and 3 for
+    // classes, each when set.
+    String SearchDirectories(QuickFindKind kind, const char* editorFile) const;
+
+    // The searches, with their status texts and tones. Functions and classes give the first
+    // defining line; methods and cross references fill their tables.
+    bool FindFunction(const char* name, const char* editorFile, String& file, int& line);
+    bool FindClass(const char* name, const char* editorFile, String& file, int& line);
+    bool FindMethod(const char* name, const char* editorFile);
+    bool CrossReference(const char* name, const char* editorFile);
+
+    // The method result a command of 800 to 899 names, or null.
+    const QuickResu* ChosenMethod(unsigned command) const;
+
     QuickFindSettings settings;
     void* window;
+    Tableau<QuickResu> methodResults;
+    Tableau<QuickResu> crossResults;
+
+private:
+    void Search(QuickFindKind kind, const char* name, const char* editorFile,
+                Tableau<QuickResu>& results);
+    bool FindFirst(QuickFindKind kind, const char* name, const char* editorFile, String& file,
+                   int& line);
 };
 
 // The add-on's quick find; null while it does not exist.

@@ -1,6 +1,10 @@
 #include "navigation/source_text.h"
 
+#include "platform/platform.h"
+
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <new>
 
 namespace qelvo {
@@ -61,6 +65,26 @@ SourceText ReadSourceText(ide::IdeServices* services, const char* fileName) {
     ReadOnce(reader, mode, text);
     reader->Release();
     return text;
+}
+
+bool ReadDiskText(const char* path, SourceText& text) {
+    text = SourceText();
+    FILE* file = platform::OpenFile(path, "rb");
+    if (!file) return false;
+    std::string bytes;
+    char block[65536];
+    size_t n;
+    while ((n = std::fread(block, 1, sizeof block, file)) > 0)
+        bytes.append(block, n);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    if (!ok) return false;
+    text.bytes.reset(new (std::nothrow) char[bytes.size() + 1]);
+    if (!text.bytes) return false;
+    std::memcpy(text.bytes.get(), bytes.data(), bytes.size());
+    text.bytes[bytes.size()] = 0;
+    text.length = bytes.size();
+    return true;
 }
 
 } // namespace qelvo
