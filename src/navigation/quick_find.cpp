@@ -5,6 +5,7 @@
 #include "core/project_session.h"
 #include "core/services.h"
 #include "foundation/settings_fields.h"
+#include "ide/ide_services.h"
 #include "navigation/source_text.h"
 #include "platform/platform.h"
 
@@ -13,7 +14,7 @@
 namespace qelvo {
 
 QuickFind* QuickFinder = nullptr;
-Tableau<String>* SearchHistory = nullptr;
+Tableau<String> SearchHistory;
 
 const char* const kSearchTitles[kFindKinds] = {"Find as function...", "Find as method...",
                                                "Find as class ...", "Cross reference ..."};
@@ -68,6 +69,58 @@ String SearchingText(const char* name) {
     text += name ? name : "";
     text += " ...";
     return text;
+}
+
+QuickFind::~QuickFind() {
+    if (crossGroup) crossGroup->Release();
+    if (messageService) messageService->Release();
+    SearchHistory.RemoveRange(0, 0);
+    settings.Save();
+}
+
+String CrossHeaderText(const char* frameCaption, const char* name, const char* date,
+                       const char* time, int count) {
+    std::string caption(frameCaption ? frameCaption : "");
+    if (caption.size() > 254) caption.resize(254);
+    size_t dash = caption.find('-');
+    std::string part;
+    if (dash != std::string::npos) {
+        part = caption.substr(dash + 1);
+        part.erase(0, part.find_first_not_of(' ') == std::string::npos
+                          ? part.size()
+                          : part.find_first_not_of(' '));
+    }
+    String text = part.c_str();
+    text += " : cross reference \"";
+    text += name ? name : "";
+    text += "\" ";
+    text += " (";
+    text += date ? date : "";
+    text += " , ";
+    text += time ? time : "";
+    text += ") : ";
+    text += count;
+    text += " found";
+    if (count > 1) text += "s";
+    return text;
+}
+
+bool QuickFind::ListCrossReferences(const char* header) {
+    if (!crossGroup) {
+        if (!messageService) messageService = ide::QueryService<ide::MessageService>(Services);
+        if (!messageService) return false;
+        crossGroup = messageService->NewGroup(ide::MakeHostString(Services, "Cross reference"),
+                                              ide::MakeHostString(Services, "&Cross reference"));
+        if (!crossGroup) return false;
+    }
+    crossHeader = crossGroup->AddMessage(0, ide::MakeHostString(Services, header));
+    for (int i = 0; i < crossResults.count; ++i) {
+        const QuickResu* r = crossResults.At(i);
+        crossGroup->AddSubMessage(crossHeader, ide::MakeHostString(Services, r->text.c_str()),
+                                  ide::MakeHostString(Services, r->file.c_str()), r->line, 1,
+                                  ide::kMessageInfo);
+    }
+    return true;
 }
 
 String QuickFind::SearchDirectories(QuickFindKind kind, const char* editorFile) const {

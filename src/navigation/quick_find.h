@@ -4,6 +4,7 @@
 
 #include "foundation/qstring.h"
 #include "foundation/tableau.h"
+#include "ide/ide_messages.h"
 #include "navigation/quick_search.h"
 
 namespace qelvo {
@@ -20,9 +21,9 @@ struct QuickFindSettings {
     void Save() const;
 };
 
-// The names searched lately, the most recent first (at most kHistorySize); null while the
-// add-on is stopped.
-extern Tableau<String>* SearchHistory;
+// The names searched lately, the most recent first (at most kHistorySize); emptied when the
+// quick find ends.
+extern Tableau<String> SearchHistory;
 
 // The status texts and dialog titles of the searches.
 extern const char* const kSearchTitles[kFindKinds];   // "Find as function..." ...
@@ -31,10 +32,16 @@ extern const char* const kNotFoundTexts[kFindKinds];  // "Sorry, cannot find fun
 // "Searching " + name + " ...".
 String SearchingText(const char* name);
 
+// The header of a cross reference: the frame caption's part after its first '-' (blanks before
+// it removed; nothing without a '-'), " : cross reference \"name\"  (date , time) : " and
+// "N found", with "s" when N is more than one.
+String CrossHeaderText(const char* frameCaption, const char* name, const char* date,
+                       const char* time, int count);
+
 class QuickFind {
 public:
     explicit QuickFind(void* window) : window(window) { settings.Load(); }
-    ~QuickFind() { settings.Save(); }
+    ~QuickFind();
     QuickFind(const QuickFind&) = delete;
     QuickFind& operator=(const QuickFind&) = delete;
 
@@ -51,13 +58,21 @@ public:
     bool FindMethod(const char* name, const char* editorFile);
     bool CrossReference(const char* name, const char* editorFile);
 
-    // The method result a command of 800 to 899 names, or null.
+    // The method result a command of 800 to 899 names, or null. The popup holds the first 100
+    // results; further ones are not offered, so no command leaves that range.
     const QuickResu* ChosenMethod(unsigned command) const;
+
+    // Lists the last cross reference in the message window's group "Cross reference" (made on
+    // first use): the header, then a sub-message per line. False when the group is missing.
+    bool ListCrossReferences(const char* header);
 
     QuickFindSettings settings;
     void* window;
     Tableau<QuickResu> methodResults;
     Tableau<QuickResu> crossResults;
+    ide::MessageService* messageService = nullptr;
+    ide::MessageGroup* crossGroup = nullptr;
+    ide::IdeMessage crossHeader = 0;
 
 private:
     void Search(QuickFindKind kind, const char* name, const char* editorFile,
