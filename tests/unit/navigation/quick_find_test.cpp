@@ -250,3 +250,15 @@ TEST(QuickFind, NotFoundTextsAndTones) {
     EXPECT_STREQ(kNotFoundTexts[kFindMethod], "Sorry, cannot find method ...");
     EXPECT_STREQ(kNotFoundTexts[kFindCross], "Sorry, cannot cross reference ...");
 }
+
+TEST(QuickFind, CrossReferenceHeader) {
+    EXPECT_STREQ(CrossHeaderText("Borland C++ -  APP", "count", "12/7/2026", "7:56:46 PM", 3)
+                     .c_str(),
+                 "APP : cross reference \"count\"  (12/7/2026 , 7:56:46 PM) : 3 founds");
+    // Without a '-' the caption gives nothing; one result takes no "s"; only the part after
+    // the first '-' counts.
+    EXPECT_STREQ(CrossHeaderText("IDE", "n", "d", "t", 1).c_str(),
+                 " : cross reference \"n\"  (d , t) : 1 found");
+    EXPECT_STREQ(CrossHeaderText("A - B - C", "n", "d", "t", 2).c_str(),
+                 "B - C : cross reference \"n\"  (d , t) : 2 founds");
+}
