@@ -149,12 +149,22 @@ int Search(QuickSearchKind kind, const SearchArguments& a) {
         return text;
     };
     Tableau<QuickResu> results;
+    results.delta = 4096; // a cross reference over a large tree finds many lines
     if (!RunQuickSearch(search, results)) readError = true;
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    // Results come file by file: each path is turned to its shown form once.
+    std::string lastFile, shown;
     for (int i = 0; i < results.count; ++i) {
         const QuickResu* r = results.At(i);
-        std::printf("%s\t%d", DisplayPath(r->file.c_str()), r->line);
+        if (i == 0 || lastFile != r->file.c_str()) {
+            lastFile = r->file.c_str();
+            shown = DisplayPath(r->file.c_str());
+        }
+        char number[16];
+        int n = std::snprintf(number, sizeof number, "\t%d", r->line);
+        std::fwrite(shown.data(), 1, shown.size(), stdout);
+        std::fwrite(number, 1, static_cast<size_t>(n), stdout);
         if (kind == kSearchMethod || kind == kSearchCross) {
             std::fputc('\t', stdout);
             Put(r->text);
