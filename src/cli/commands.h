@@ -11,6 +11,9 @@ int RunVersion(int argc, char** argv);  // qelvo version DIR
 int RunHtml(int argc, char** argv);     // qelvo html DIR [--filters PATTERNS] [--name NAME]
 int RunSymbols(int argc, char** argv);  // qelvo symbols FILE [--sorted]
 int RunIncludes(int argc, char** argv); // qelvo includes FILE
+// qelvo find function|class|method NAME DIR [--source MASK] [--include MASK] [--no-recurse]
+int RunFind(int argc, char** argv);
+int RunXref(int argc, char** argv); // qelvo xref NAME DIR [--source MASK] [--no-recurse]
 // qelvo keywords extract SOURCE | complete PREFIX KWDFILE...
 int RunKeywords(int argc, char** argv);
 

@@ -61,6 +61,12 @@ std::string SymbolsLine() {
 std::string IncludesLine() {
     return "list the files FILE includes";
 }
+std::string FindLine() {
+    return "the first defining line of NAME below DIR (PATH, LINE), or every method (and TEXT)";
+}
+std::string XrefLine() {
+    return "every indented line below DIR using the word NAME: PATH, LINE, LINE-TEXT";
+}
 #endif
 
 #ifdef QELVO_HAVE_KEYWORDS_COMMAND
@@ -80,6 +86,10 @@ const Command kCommands[] = {
 #ifdef QELVO_HAVE_NAVIGATION_COMMAND
     {"symbols", RunSymbols, "symbols FILE [--sorted]", SymbolsLine, false},
     {"includes", RunIncludes, "includes FILE", IncludesLine, false},
+    {"find", RunFind,
+     "find function|class|method NAME DIR [--source MASK] [--include MASK] [--no-recurse]",
+     FindLine, false},
+    {"xref", RunXref, "xref NAME DIR [--source MASK] [--no-recurse]", XrefLine, false},
 #endif
 #ifdef QELVO_HAVE_KEYWORDS_COMMAND
     {"keywords", RunKeywords, "keywords extract SOURCE | complete PREFIX KWDFILE...",

@@ -1,7 +1,12 @@
 // qelvo symbols FILE [--sorted] and qelvo includes FILE: the editor menu's scans on a file, one
-// record per line, the bytes as the scanner has them.
+// record per line, the bytes as the scanner has them. qelvo find and qelvo xref: the quick find
+// over a directory tree.
 #include "cli/commands.h"
+#include "foundation/settings_defaults.h"
+#include "navigation/quick_search.h"
+#include "navigation/source_text.h"
 #include "navigation/symbol_scanner.h"
+#include "platform/platform.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -79,6 +84,123 @@ int RunIncludes(int argc, char** argv) {
         std::fputc('\n', stdout);
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+namespace {
+
+struct SearchArguments {
+    const char* name = nullptr;
+    std::string directory;
+    std::string source = DefaultText("QuickFind", "FunctionMask");
+    std::string include = DefaultText("QuickFind", "IncludeMask");
+    bool recurse = true;
+};
+
+// NAME DIR and the options, in any order; false after the usage message.
+bool ParseSearch(int argc, char** argv, bool withInclude, SearchArguments& a, int& status) {
+    const char* dir = nullptr;
+    for (int i = 0; i < argc; ++i) {
+        std::string arg = argv[i];
+        if ((arg == "--source" || (withInclude && arg == "--include")) && i + 1 < argc)
+            (arg == "--source" ? a.source : a.include) = argv[++i];
+        else if (arg == "--no-recurse")
+            a.recurse = false;
+        else if (arg.size() > 1 && arg[0] == '-')
+            return status = UsageError(("unknown option or missing value: " + arg).c_str()), false;
+        else if (!a.name)
+            a.name = argv[i];
+        else if (!dir)
+            dir = argv[i];
+        else
+            return status = UsageError("too many arguments"), false;
+    }
+    if (!a.name || !*a.name || !dir || !*dir)
+        return status = UsageError("needs a NAME and a DIR"), false;
+    // The walk joins with ';' between directories: such a path cannot be searched as one.
+    if (std::strchr(dir, ';'))
+        return status = UsageError("a DIR holding ';' cannot be searched"), false;
+    a.directory = dir;
+    while (a.directory.size() > 1 &&
+           (a.directory.back() == '/' || a.directory.back() == '\\'))
+        a.directory.pop_back();
+    if (!platform::GetFileStatus(a.directory.c_str()).isDirectory) {
+        std::fprintf(stderr, "qelvo: cannot read %s: not a directory\n", dir);
+        return status = 2, false;
+    }
+    return true;
+}
+
+int Search(QuickSearchKind kind, const SearchArguments& a) {
+    String patterns = SearchPatterns(kind, a.source.c_str(), a.include.c_str());
+    QuickSearch search;
+    search.kind = kind;
+    search.name = a.name;
+    search.directories = a.directory.c_str();
+    search.patterns = patterns.c_str();
+    search.recurse = a.recurse;
+    bool readError = false;
+    search.read = [&readError](const char* path) {
+        SourceText text;
+        if (!ReadDiskText(path, text)) {
+            readError = true;
+            std::fprintf(stderr, "qelvo: cannot read %s: %s\n", DisplayPath(path),
+                         platform::LastErrorText().c_str());
+        }
+        return text;
+    };
+    Tableau<QuickResu> results;
+    results.delta = 4096; // a cross reference over a large tree finds many lines
+    if (!RunQuickSearch(search, results)) readError = true;
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    // Results come file by file: each path is turned to its shown form once.
+    std::string lastFile, shown;
+    for (int i = 0; i < results.count; ++i) {
+        const QuickResu* r = results.At(i);
+        if (i == 0 || lastFile != r->file.c_str()) {
+            lastFile = r->file.c_str();
+            shown = DisplayPath(r->file.c_str());
+        }
+        char number[16];
+        int n = std::snprintf(number, sizeof number, "\t%d", r->line);
+        std::fwrite(shown.data(), 1, shown.size(), stdout);
+        std::fwrite(number, 1, static_cast<size_t>(n), stdout);
+        if (kind == kSearchMethod || kind == kSearchCross) {
+            std::fputc('\t', stdout);
+            Put(r->text);
+        }
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0) return 2;
+    if (readError) return 2;
+    return results.count > 0 ? 0 : 1;
+}
+
+} // namespace
+
+int RunFind(int argc, char** argv) {
+    if (argc < 1) return UsageError("find needs function, class or method");
+    std::string what = argv[0];
+    QuickSearchKind kind;
+    if (what == "function")
+        kind = kSearchFunction;
+    else if (what == "class")
+        kind = kSearchClass;
+    else if (what == "method")
+        kind = kSearchMethod;
+    else
+        return UsageError("find needs function, class or method");
+    SearchArguments a;
+    int status = 2;
+    if (!ParseSearch(argc - 1, argv + 1, true, a, status)) return status;
+    return Search(kind, a);
+}
+
+int RunXref(int argc, char** argv) {
+    SearchArguments a;
+    int status = 2;
+    if (!ParseSearch(argc, argv, false, a, status)) return status;
+    return Search(kSearchCross, a);
 }
 
 } // namespace cli

@@ -1,6 +1,11 @@
 #include "navigation/source_text.h"
 
+#include "platform/platform.h"
+
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <new>
 
 namespace qelvo {
@@ -61,6 +66,42 @@ SourceText ReadSourceText(ide::IdeServices* services, const char* fileName) {
     ReadOnce(reader, mode, text);
     reader->Release();
     return text;
+}
+
+bool ReadDiskText(const char* path, SourceText& text) {
+    text = SourceText();
+    FILE* file = platform::OpenFile(path, "rb");
+    if (!file) return false;
+    // Read straight into a block of the size measured first; a file that grew meanwhile is read
+    // on in blocks, one that shrank ends where its bytes end.
+    uint64_t measured = platform::GetFileStatus(path).size;
+    size_t capacity = measured < (1u << 30) ? static_cast<size_t>(measured) + 1 : 65536;
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[capacity + 1]);
+    size_t length = 0;
+    bool ok = bytes != nullptr;
+    while (ok) {
+        if (length == capacity) {
+            size_t larger = capacity * 2;
+            std::unique_ptr<char[]> grown(new (std::nothrow) char[larger + 1]);
+            if (!grown) {
+                ok = false;
+                break;
+            }
+            std::memcpy(grown.get(), bytes.get(), length);
+            bytes = std::move(grown);
+            capacity = larger;
+        }
+        size_t n = std::fread(bytes.get() + length, 1, capacity - length, file);
+        length += n;
+        if (n == 0) break;
+    }
+    ok = ok && !std::ferror(file);
+    std::fclose(file);
+    if (!ok) return false;
+    bytes[length] = 0;
+    text.bytes = std::move(bytes);
+    text.length = length;
+    return true;
 }
 
 } // namespace qelvo

@@ -22,4 +22,7 @@ constexpr int32_t kReadChunk = 32000;
 // and one that grew is cut at the length first measured.
 SourceText ReadSourceText(ide::IdeServices* services, const char* fileName);
 
+// The file's bytes on disk, outside the IDE; false (with an empty text) when it cannot be read.
+bool ReadDiskText(const char* path, SourceText& text);
+
 } // namespace qelvo

@@ -35,23 +35,6 @@ const char* FindText(TextSpan s, const char* what) {
     return nullptr;
 }
 
-// The line walk: a line ends at CR, LF or NUL, a CR LF pair ends one line, and the last line
-// needs no end. Each step moves on by at least one byte, so the walk always ends.
-template <class Visit> void WalkLines(const char* text, size_t length, Visit visit) {
-    size_t pos = 0;
-    int number = 0;
-    while (pos < length) {
-        size_t end = pos;
-        while (end < length && text[end] != '\r' && text[end] != '\n' && text[end] != '\0')
-            ++end;
-        ++number;
-        if (!visit(TextSpan{text + pos, end - pos}, number)) return;
-        if (end >= length) return;
-        pos = end + 1;
-        if (text[end] == '\r' && pos < length && text[pos] == '\n') ++pos;
-    }
-}
-
 void AddSymbol(TextSpan line, int number, Tableau<Fnc>& symbols) {
     const char* s = line.start;
     SymbolHead head = SplitSymbolHead(s, static_cast<size_t>(Find(line, '(') - s));

@@ -5,6 +5,7 @@
 
 #include "foundation/qstring.h"
 #include "foundation/tableau.h"
+#include "navigation/line_walk.h"
 
 #include <cstddef>
 
@@ -35,11 +36,6 @@ void SortSymbols(Tableau<Fnc>& symbols);
 // Appends the name of every include line of text[0, length) to includes, in file order.
 void ScanIncludes(const char* text, size_t length, Tableau<String>& includes);
 
-// The pieces of one line, for the tests of the rules.
-struct TextSpan {
-    const char* start;
-    size_t length;
-};
 // Whether the line may hold a function or method head.
 bool IsSymbolCandidate(TextSpan line);
 // The include name of the line; false when it names none.

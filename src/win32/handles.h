@@ -64,6 +64,9 @@ struct MemoryDcTraits {
 struct LibraryTraits {
     static void Close(HMODULE module) { FreeLibrary(module); }
 };
+struct GlobalTraits {
+    static void Close(HGLOBAL memory) { GlobalFree(memory); }
+};
 struct WindowTraits {
     static void Close(HWND window) { DestroyWindow(window); }
 };
@@ -76,6 +79,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, BitmapTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>; // CreateCompatibleDC
 using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalTraits>; // GlobalAlloc, until handed over
 
 } // namespace win32
 } // namespace qelvo

@@ -12,6 +12,7 @@
 #include "html/html_settings.h"
 #include "ide/ide_commands.h"
 #include "navigation/shell/navigation_commands.h"
+#include "navigation/shell/quick_find_commands.h"
 #include "topbar/node_commands.h"
 #include "topbar/shell/place_bar.h"
 #include "topbar/shell/topbar_commands.h"
@@ -85,13 +86,14 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdEditDocumentation, kCmdEditDocumentation,
      "documentation text of the last right-clicked editor (project menus)", OnEditDocumentation},
     {kCmdServerReport, kCmdServerReport, "\"Server report...\": no action", nullptr},
-    {kCmdFindResultsPopup, kCmdFindResultsPopup, "quick-find results popup (quick find)", nullptr},
+    {kCmdFindResultsPopup, kCmdFindResultsPopup, "quick-find results popup (quick find)",
+     OnMethodResultsPopup},
     {kCmdIncludesPopup, kCmdIncludesPopup, "include popup (editor menu)", OnIncludesPopup},
     {kCmdQuickFindPopup, kCmdQuickFindPopup, "quick-find popup, commands 190 to 193 (editor menu)",
      OnQuickFindPopup},
     {kCmdFunctionsPopup, kCmdFunctionsPopup, "functions popup (editor menu)", OnFunctionsPopup},
     {kCmdFindFunction, kCmdCrossReference,
-     "find as function, method, class; cross reference (quick find)", nullptr},
+     "find as function, method, class; cross reference (quick find)", OnQuickFindCommand},
     {kCmdHtmlGenerate, kCmdHtmlGenerate, "generate the HTML documentation (HTML writer)",
      OnHtmlGenerate},
     {kCmdHtmlRun, kCmdHtmlRun, "open the generated HTML documentation (HTML writer)", OnHtmlRun},
@@ -107,7 +109,8 @@ const CommandRoute kCommandRoutes[] = {
      OnRecentInclude},
     {kCmdIncludeFirst, kCmdIncludeLast, "open an include of the editor menu (editor menu)",
      OnIncludeChosen},
-    {kCmdFindResultFirst, kCmdFindResultLast, "open a quick-find result (quick find)", nullptr},
+    {kCmdFindResultFirst, kCmdFindResultLast, "open a quick-find result (quick find)",
+     OnMethodResultChosen},
     {kCmdFunctionFirst, kCmdFunctionLast, "go to a function's line (editor menu)",
      OnFunctionChosen},
     {kCmdNodeFirst, kCmdNodeLast, "a project node: open, quick add or quick remove (project menus)",

@@ -1,0 +1,219 @@
+#include "navigation/quick_search.h"
+
+#include "foundation/tree_walk.h"
+
+#include <cstring>
+#include <string>
+
+namespace qelvo {
+
+namespace {
+
+// Bytes compare as signed characters: a byte of 128 or more counts as a blank.
+bool StartsAboveBlank(TextSpan line) {
+    return line.length > 0 && static_cast<signed char>(line.start[0]) > ' ';
+}
+
+bool Has(TextSpan line, char c) {
+    return std::memchr(line.start, c, line.length) != nullptr;
+}
+
+// Offset of the first c, or line.length when there is none.
+size_t First(TextSpan line, char c) {
+    const void* at = std::memchr(line.start, c, line.length);
+    return at ? static_cast<size_t>(static_cast<const char*>(at) - line.start) : line.length;
+}
+
+size_t FirstText(TextSpan line, const char* what, size_t n) {
+    if (n == 0 || n > line.length) return line.length;
+    const char* p = line.start;
+    const char* last = line.start + (line.length - n);
+    while (p <= last) {
+        p = static_cast<const char*>(std::memchr(p, what[0], static_cast<size_t>(last - p) + 1));
+        if (!p) break;
+        if (std::memcmp(p, what, n) == 0) return static_cast<size_t>(p - line.start);
+        ++p;
+    }
+    return line.length;
+}
+
+// A line that may hold a function or method head.
+bool IsHeadCandidate(TextSpan line) {
+    if (!StartsAboveBlank(line)) return false;
+    char first = line.start[0];
+    return first != '/' && first != '#' && first != ':' && !Has(line, ';');
+}
+
+// The word starts before the line's first '(' (and there is one).
+bool OpensAfter(TextSpan line, size_t at) {
+    size_t paren = First(line, '(');
+    return paren < line.length && paren > at;
+}
+
+void SetText(String& out, const char* start, size_t n) {
+    if (n > String::kMaxLength) n = String::kMaxLength;
+    out.SetLength(static_cast<unsigned>(n));
+    if (out.Length() != n) return; // memory exhausted: the text stays as it was
+    char* text = out;
+    if (n) std::memcpy(text, start, n);
+    text[n] = 0;
+}
+
+} // namespace
+
+QuickResu::QuickResu(int lineNumber, const char* fileName, const char* lineText,
+                     size_t textLength)
+    : line(lineNumber), file(fileName) {
+    SetText(text, lineText, textLength);
+}
+
+bool IsSeparator(char c) {
+    return !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+             c == '_');
+}
+
+bool FindWord(TextSpan line, const char* name, size_t nameLength, size_t& at) {
+    if (!name || nameLength == 0) return false;
+    size_t pos = FirstText(line, name, nameLength);
+    if (pos >= line.length) return false;
+    size_t end = pos + nameLength;
+    if (pos > 0 && !IsSeparator(line.start[pos - 1])) return false;
+    if (end < line.length && !IsSeparator(line.start[end])) return false;
+    at = pos;
+    return true;
+}
+
+bool IsFunctionLine(TextSpan line, const char* name, size_t nameLength) {
+    size_t at;
+    return IsHeadCandidate(line) && FindWord(line, name, nameLength, at) && OpensAfter(line, at);
+}
+
+bool IsClassLine(TextSpan line, const char* name, size_t nameLength) {
+    size_t at;
+    return line.length > 6 && StartsAboveBlank(line) && !Has(line, ';') &&
+           std::memcmp(line.start, "class", 5) == 0 && IsSeparator(line.start[5]) &&
+           FindWord(line, name, nameLength, at);
+}
+
+bool MethodLine(TextSpan line, const char* name, size_t nameLength, TextSpan& text) {
+    size_t at;
+    if (!IsHeadCandidate(line) || !FindWord(line, name, nameLength, at) || !OpensAfter(line, at))
+        return false;
+    size_t scope = FirstText(line, "::", 2);
+    if (scope >= at) return false;
+    size_t start = scope;
+    while (start > 0 && !IsSeparator(line.start[start - 1]))
+        --start;
+    text = TextSpan{line.start + start, at + nameLength - start};
+    return true;
+}
+
+bool IsCrossLine(TextSpan line, const char* name, size_t nameLength) {
+    size_t at;
+    return line.length > 0 && !StartsAboveBlank(line) && FindWord(line, name, nameLength, at);
+}
+
+bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t length,
+                const char* file, Tableau<QuickResu>& results) {
+    if (!text || !name) return true;
+    size_t n = std::strlen(name);
+    bool more = true;
+    WalkLines(text, length, [&](TextSpan line, int number) {
+        TextSpan found = line;
+        bool match = false;
+        switch (kind) {
+        case kSearchFunction: match = IsFunctionLine(line, name, n); break;
+        case kSearchClass: match = IsClassLine(line, name, n); break;
+        case kSearchMethod: match = MethodLine(line, name, n, found); break;
+        case kSearchCross: match = IsCrossLine(line, name, n); break;
+        }
+        if (!match) return true;
+        results.Append(new QuickResu(number, file, found.start, found.length));
+        if (kind == kSearchFunction || kind == kSearchClass) more = false;
+        return more;
+    });
+    return more;
+}
+
+String SearchPatterns(QuickSearchKind kind, const char* functionMask, const char* includeMask) {
+    String patterns;
+    if (kind == kSearchClass) {
+        patterns = includeMask ? includeMask : "";
+        if (patterns.Length() > 0 && functionMask && *functionMask) patterns += ";";
+    }
+    patterns += functionMask ? functionMask : "";
+    return patterns;
+}
+
+namespace {
+
+class Searcher final : public TreeVisitor {
+public:
+    Searcher(const QuickSearch& search, Tableau<QuickResu>& results)
+        : search_(search), results_(results) {}
+
+    int EnterDirectory(const WalkDirectory& directory) override {
+        return !done && (directory.depth == 0 || directory.name[0] != '.');
+    }
+    void VisitFile(const WalkDirectory& directory, const platform::DirEntry& file) override {
+        if (done) return;
+        std::string path = directory.path + "\\" + file.name;
+        SourceText text = search_.read ? search_.read(path.c_str()) : SourceText();
+        if (!SearchText(search_.kind, search_.name, text.bytes.get(), text.length, path.c_str(),
+                        results_))
+            done = true;
+    }
+    bool done = false;
+
+private:
+    const QuickSearch& search_;
+    Tableau<QuickResu>& results_;
+};
+
+std::vector<std::string> Items(const char* list) {
+    std::vector<std::string> items;
+    std::string all = list ? list : "";
+    size_t start = 0;
+    while (start <= all.size()) {
+        size_t end = all.find(';', start);
+        if (end == std::string::npos) end = all.size();
+        // An empty item would name the root of the drive: it is left out.
+        if (end > start) items.push_back(all.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
+} // namespace
+
+int RunQuickSearch(const QuickSearch& search, Tableau<QuickResu>& results) {
+    Searcher searcher(search, results);
+    int ok = 1;
+    std::vector<std::string> patterns = Items(search.patterns);
+    for (const std::string& directory : Items(search.directories)) {
+        for (const std::string& pattern : patterns) {
+            if (searcher.done) return ok;
+            WalkOptions options;
+            options.patterns = pattern.c_str();
+            options.skipHidden = false; // only sub-directories starting with '.' are skipped
+            options.maxDepth = search.recurse ? 64 : 0;
+            ok = WalkTree(directory.c_str(), options, searcher) && ok;
+        }
+    }
+    return ok;
+}
+
+void EnterHistory(Tableau<String>& history, const char* name) {
+    if (!name || !*name) return;
+    for (int i = 0; i < history.count; ++i) {
+        if (std::strcmp(history.At(i)->c_str(), name) == 0) {
+            history.Destroy(i);
+            break;
+        }
+    }
+    while (history.count >= kHistorySize)
+        history.Destroy(history.count - 1);
+    history.Insert(new String(name), 0);
+}
+
+} // namespace qelvo
