@@ -61,29 +61,29 @@ std::string ClipboardText() {
     return text;
 }
 
+struct EditorSearch {
+    const char* name;
+    HWND edit = nullptr;
+};
+
+BOOL CALLBACK FindEditorEdit(HWND window, LPARAM data) {
+    EditorSearch& s = *reinterpret_cast<EditorSearch*>(data);
+    char title[300] = "";
+    GetWindowTextA(window, title, sizeof title);
+    std::string t = title;
+    size_t n = std::strlen(s.name);
+    if (t.size() >= n && _stricmp(t.c_str() + t.size() - n, s.name) == 0) {
+        HWND edit = FindWindowExA(window, nullptr, "EditWindClass", nullptr);
+        if (edit) s.edit = edit;
+    }
+    return s.edit ? FALSE : TRUE;
+}
+
 // The caret's line (from 1) in the edit window of the editor whose title ends with the name.
 int CaretLine(const char* name) {
-    struct Search {
-        const char* name;
-        HWND edit = nullptr;
-    } search{name};
+    EditorSearch search{name};
     HWND frame = FindWindowA("CPPFRAME", nullptr);
-    EnumChildWindows(
-        frame,
-        [](HWND window, LPARAM data) -> BOOL {
-            Search& s = *reinterpret_cast<Search*>(data);
-            char title[300] = "", cls[64] = "";
-            GetWindowTextA(window, title, sizeof title);
-            std::string t = title;
-            size_t n = std::strlen(s.name);
-            if (t.size() >= n && _stricmp(t.c_str() + t.size() - n, s.name) == 0) {
-                HWND edit = FindWindowExA(window, nullptr, "EditWindClass", nullptr);
-                if (edit) s.edit = edit;
-            }
-            GetClassNameA(window, cls, sizeof cls);
-            return s.edit ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(frame, FindEditorEdit, reinterpret_cast<LPARAM>(&search));
     if (!search.edit) return 0;
     return static_cast<int>(SendMessageA(search.edit, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0)) + 1;
 }
