@@ -154,6 +154,8 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
              "\\tCtrl+Shift+F3\" \"Find as class... \" - \"Cross reference... \"\n"
              "screenshot popup.png popup\n"
              "choose \"Find as class...\"\n"
+             // Nothing selected in the editor: the name dialog, left without a name.
+             "answer \"Find as class ...\" Cancel\n"
              "caption main.cpp right\n"
              "expect-menu \"Edit Documentation\"\n"
              "key Escape\n"
@@ -164,6 +166,7 @@ TEST_F(Session, CaptionButtonsAndHotKeysReachTheAddOn) {
              "expect-menu shapes.h util.h stdio.h\n"
              "key Escape\n"
              "key Ctrl+Shift+F3\n"
+             "answer \"Find as method...\" Cancel\n"
              "key F3\n");
     UnhookWindowsHookEx(hook);
     ASSERT_TRUE(result.passed) << Text(result.transcript);
