@@ -33,9 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (r->line <= previous || static_cast<size_t>(r->line) > length) std::abort();
             previous = r->line;
             size_t n = r->text.Length();
+            // A method's text is its scope and "::" up to the name (the typed name may hold
+            // ':' itself: ":draw" found in "::draw(" gives "::draw").
             if (kind == qelvo::kSearchMethod &&
-                (n < name.size() + 2 || std::memcmp(r->text.c_str() + n - name.size(),
-                                                    name.data(), name.size()) != 0))
+                (n < name.size() || n < 2 ||
+                 std::memcmp(r->text.c_str() + n - name.size(), name.data(), name.size()) != 0 ||
+                 std::strstr(r->text.c_str(), "::") == nullptr))
                 std::abort();
             if (kind == qelvo::kSearchCross &&
                 (n == 0 || n > length || std::strstr(r->text.c_str(), name.c_str()) == nullptr))
