@@ -2,6 +2,7 @@
 // clock driven through the bar's one-second timer, the windows around a Make and the dialog
 // classes generated before the build, a second IDE process with "Unic", and the help topics
 // asked of a recording help window.
+#include "../addon_session.h"
 #include "host_test_support.h"
 #include "session.h"
 #include "temp_dir.h"
@@ -22,34 +23,11 @@ namespace {
 
 using testing_support::TempDir;
 
-constexpr char kAddonKey[] = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
 constexpr UINT_PTR kBarClock = 1; // the bar's one-second timer
 constexpr int kSaveAll = 13104;
 
-std::string WinPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-void SetValue(const std::string& key, const char* name, const std::string& value) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(opened);
-}
-
 void SetGeneral(const char* name, const char* value) {
     SetValue(std::string(kAddonKey) + "\\General", name, value);
-}
-
-std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
 }
 
 RECT ScreenRectOf(HWND window) {

@@ -1,6 +1,7 @@
 // The completion key in the stand-in IDE with the real add-on loaded from the registry: the
 // keyword file listed under "Completion\Files" is loaded at start, and the key pressed as real
 // input in an editor inserts, lists the candidates and shows a keyword's help.
+#include "../addon_session.h"
 #include "host_test_support.h"
 #include "session.h"
 #include "temp_dir.h"
@@ -18,27 +19,8 @@ namespace {
 
 using testing_support::TempDir;
 
-const std::string kAddonKey = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
-
-void SetValue(const std::string& key, const char* name, const std::string& value) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(opened);
-}
-
-std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
     TempDir dir;
     std::string project = dir.File("APP");
     ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));
@@ -46,8 +28,8 @@ TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
     std::replace(dll.begin(), dll.end(), '/', '\\');
     SetValue(kAddonKey, "Enabled", "Yes");
     SetValue(kAddonKey, "Path", dll);
-    SetValue(kAddonKey + "\\Completion", "NbFiles", "1");
-    SetValue(kAddonKey + "\\Completion\\Files", "Entry0", QELVO_SAMPLES_DIR "\\win32.kwd");
+    SetValue(std::string(kAddonKey) + "\\Completion", "NbFiles", "1");
+    SetValue(std::string(kAddonKey) + "\\Completion\\Files", "Entry0", QELVO_SAMPLES_DIR "\\win32.kwd");
     char previous[MAX_PATH] = {0};
     GetCurrentDirectoryA(sizeof previous, previous);
     SetCurrentDirectoryA(project.c_str());
@@ -83,7 +65,7 @@ TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
         EXPECT_TRUE(session.Close());
     }
     SetCurrentDirectoryA(previous);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
 }
 
 } // namespace

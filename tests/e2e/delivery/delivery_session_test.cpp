@@ -2,6 +2,7 @@
 // the Tool menu, it lists the one changed file of the DELIVERY pool, copies it with its date,
 // shows the folder in the message window and mails the result; run again, nothing is left to
 // deliver. A type without a directory stops it with the missing-directory message.
+#include "../addon_session.h"
 #include "host_test_support.h"
 #include "platform/platform.h"
 #include "session.h"
@@ -21,18 +22,6 @@ namespace automation {
 namespace {
 
 using testing_support::TempDir;
-
-const std::string kAddonKey = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
-
-void SetValue(const std::string& key, const char* name, const std::string& value) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(opened);
-}
 
 // A project option holding a text ('+', the text, its terminator), as the stand-in's project
 // file writes it.
@@ -70,15 +59,9 @@ void AddOptions(const std::string& projectFile, const std::string& options) {
     std::fclose(out);
 }
 
-std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-}
-
 struct Installed {
     Installed() {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
         std::string dll = QELVO_ADDON_DLL;
         std::replace(dll.begin(), dll.end(), '/', '\\');
         SetValue(kAddonKey, "Enabled", "Yes");
@@ -87,7 +70,7 @@ struct Installed {
     }
     ~Installed() {
         SetCurrentDirectoryA(previous);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
     }
     char previous[MAX_PATH] = {0};
 };

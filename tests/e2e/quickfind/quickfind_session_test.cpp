@@ -2,6 +2,7 @@
 // found through the caption's third button and the name dialog, the second of two results
 // opened at its line; a cross reference of the editor's selection started by its hot key,
 // listed in the message window, the clipboard keeping its text.
+#include "../addon_session.h"
 #include "host_test_support.h"
 #include "session.h"
 #include "temp_dir.h"
@@ -19,25 +20,6 @@ namespace automation {
 namespace {
 
 using testing_support::TempDir;
-
-const std::string kAddonKey = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
-
-void SetValue(const std::string& key, const char* name, const std::string& value) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(opened);
-}
-
-std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
 
 void PutClipboard(const char* text) {
     ASSERT_TRUE(OpenClipboard(nullptr));
@@ -89,7 +71,7 @@ int CaretLine(const char* name) {
 }
 
 TEST(QuickFindSession, MethodPopupAndCrossReferenceByHotKey) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
     TempDir dir;
     std::string project = dir.File("APP");
     ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));
@@ -98,8 +80,8 @@ TEST(QuickFindSession, MethodPopupAndCrossReferenceByHotKey) {
     SetValue(kAddonKey, "Enabled", "Yes");
     SetValue(kAddonKey, "Path", dll);
     // Ctrl+Shift+F3 for the cross reference: F3 (114) + 1000 (Shift) + 4000 (Ctrl).
-    SetValue(kAddonKey + "\\QuickFind", "KeyCross", "5114");
-    SetValue(kAddonKey + "\\QuickFind", "TxtCross", "Ctrl+Shift+F3");
+    SetValue(std::string(kAddonKey) + "\\QuickFind", "KeyCross", "5114");
+    SetValue(std::string(kAddonKey) + "\\QuickFind", "TxtCross", "Ctrl+Shift+F3");
     PutClipboard("kept text");
     char previous[MAX_PATH] = {0};
     GetCurrentDirectoryA(sizeof previous, previous);
@@ -155,7 +137,7 @@ TEST(QuickFindSession, MethodPopupAndCrossReferenceByHotKey) {
         EXPECT_TRUE(session.Close());
     }
     SetCurrentDirectoryA(previous);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey.c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Scripted sessions: the stand-in IDE with the real add-on (installed from the build into a
 // fresh directory and registered as the installer registers it) on a copy of the sample
 // project, driven by scripts through the engine that BCW.EXE -script uses, with real input.
+#include "../addon_session.h"
 #include "host_test_support.h"
 #include "session.h"
 #include "temp_dir.h"
@@ -21,23 +22,7 @@ namespace {
 
 using testing_support::TempDir;
 
-constexpr char kAddonKey[] = "SOFTWARE\\Borland\\Borland C++\\5.0\\Ide\\AddOns\\Qelvoadd";
 constexpr char kStartupItem[] = "Qelvo Addon for Borland C++ 5.0 initializing...";
-
-std::string WinPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-void SetValue(const std::string& key, const char* name, const std::string& value) {
-    HKEY opened = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(opened);
-}
 
 bool IsPng(const std::string& path) {
     return testing_support::ReadWholeFile(path).compare(0, 8, "\x89PNG\r\n\x1a\n") == 0;
@@ -45,13 +30,6 @@ bool IsPng(const std::string& path) {
 
 bool Holds(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::string Text(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
 }
 
 // Commands the add-on's hooks post to its bar, seen as the bar takes them from the queue.
