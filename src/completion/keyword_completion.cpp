@@ -30,15 +30,6 @@ void EntryName(int i, char (&name)[24]) {
     std::snprintf(name, sizeof name, "Entry%d", i);
 }
 
-void SetText(String& out, const char* start, size_t n) {
-    if (n > String::kMaxLength) n = String::kMaxLength;
-    out.SetLength(static_cast<unsigned>(n));
-    if (out.Length() != n) return; // memory exhausted: the text stays as it was
-    char* text = out;
-    std::memcpy(text, start, n);
-    text[n] = 0;
-}
-
 // Bounded copy of n bytes into out, always terminated.
 template <size_t N> void CopyBounded(char (&out)[N], const char* text, size_t n) {
     if (n > N - 1) n = N - 1;

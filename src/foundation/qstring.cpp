@@ -167,4 +167,13 @@ int String::fRead(FILE* file) {
     return 1;
 }
 
+void SetText(String& out, const char* start, size_t n) {
+    if (n > String::kMaxLength) n = String::kMaxLength;
+    out.SetLength(static_cast<unsigned>(n));
+    if (out.Length() != n) return;
+    char* text = out;
+    if (n) std::memcpy(text, start, n);
+    text[n] = 0;
+}
+
 } // namespace qelvo

@@ -4,6 +4,8 @@
 
 #include "foundation/basic.h"
 
+#include <cstddef>
+
 namespace qelvo {
 
 class String : public Basic {
@@ -47,5 +49,9 @@ private:
     char* text;
     uint16_t length;
 };
+
+// Makes out the n bytes at start (cut at String::kMaxLength); when memory is exhausted the text
+// stays as it was.
+void SetText(String& out, const char* start, size_t n);
 
 } // namespace qelvo

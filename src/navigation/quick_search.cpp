@@ -50,15 +50,6 @@ bool OpensAfter(TextSpan line, size_t at) {
     return paren < line.length && paren > at;
 }
 
-void SetText(String& out, const char* start, size_t n) {
-    if (n > String::kMaxLength) n = String::kMaxLength;
-    out.SetLength(static_cast<unsigned>(n));
-    if (out.Length() != n) return; // memory exhausted: the text stays as it was
-    char* text = out;
-    if (n) std::memcpy(text, start, n);
-    text[n] = 0;
-}
-
 } // namespace
 
 QuickResu::QuickResu(int lineNumber, const char* fileName, const char* lineText,

@@ -15,15 +15,6 @@ bool IsBlank(char c) {
     return static_cast<signed char>(c) <= ' ';
 }
 
-void SetText(String& out, const char* start, size_t n) {
-    if (n > String::kMaxLength) n = String::kMaxLength;
-    out.SetLength(static_cast<unsigned>(n));
-    if (out.Length() != n) return; // memory exhausted: the text stays as it was
-    char* text = out;
-    std::memcpy(text, start, n);
-    text[n] = 0;
-}
-
 const char* Find(TextSpan s, char c) {
     return static_cast<const char*>(std::memchr(s.start, c, s.length));
 }
