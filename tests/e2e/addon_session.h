@@ -39,5 +39,23 @@ inline std::string Text(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The add-on registered for the IDE from the build's DLL, the registry key emptied first; the
+// key is removed and the current directory put back when it goes.
+struct RegisteredAddon {
+    explicit RegisteredAddon(const std::string& dll) {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
+        SetValue(kAddonKey, "Enabled", "Yes");
+        SetValue(kAddonKey, "Path", WinPath(dll));
+        GetCurrentDirectoryA(sizeof previous, previous);
+    }
+    ~RegisteredAddon() {
+        SetCurrentDirectoryA(previous);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
+    }
+    RegisteredAddon(const RegisteredAddon&) = delete;
+    RegisteredAddon& operator=(const RegisteredAddon&) = delete;
+    char previous[MAX_PATH] = {0};
+};
+
 } // namespace automation
 } // namespace qelvo

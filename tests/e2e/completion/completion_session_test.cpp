@@ -20,18 +20,12 @@ namespace {
 using testing_support::TempDir;
 
 TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
+    RegisteredAddon installed(QELVO_ADDON_DLL);
     TempDir dir;
     std::string project = dir.File("APP");
     ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));
-    std::string dll = QELVO_ADDON_DLL;
-    std::replace(dll.begin(), dll.end(), '/', '\\');
-    SetValue(kAddonKey, "Enabled", "Yes");
-    SetValue(kAddonKey, "Path", dll);
     SetValue(std::string(kAddonKey) + "\\Completion", "NbFiles", "1");
     SetValue(std::string(kAddonKey) + "\\Completion\\Files", "Entry0", QELVO_SAMPLES_DIR "\\win32.kwd");
-    char previous[MAX_PATH] = {0};
-    GetCurrentDirectoryA(sizeof previous, previous);
     SetCurrentDirectoryA(project.c_str());
     {
         StandInSession session;
@@ -64,8 +58,6 @@ TEST(CompletionSession, TheKeyCompletesFromTheListedKeywordFile) {
         EXPECT_TRUE(result.passed) << Text(result.transcript);
         EXPECT_TRUE(session.Close());
     }
-    SetCurrentDirectoryA(previous);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
 }
 
 } // namespace

@@ -59,22 +59,6 @@ void AddOptions(const std::string& projectFile, const std::string& options) {
     std::fclose(out);
 }
 
-struct Installed {
-    Installed() {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
-        std::string dll = QELVO_ADDON_DLL;
-        std::replace(dll.begin(), dll.end(), '/', '\\');
-        SetValue(kAddonKey, "Enabled", "Yes");
-        SetValue(kAddonKey, "Path", dll);
-        GetCurrentDirectoryA(sizeof previous, previous);
-    }
-    ~Installed() {
-        SetCurrentDirectoryA(previous);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
-    }
-    char previous[MAX_PATH] = {0};
-};
-
 // The .eml files of the MAPI stand-in's outbox.
 std::vector<std::string> Outbox() {
     char folder[MAX_PATH] = "";
@@ -99,7 +83,7 @@ std::string Bytes(const std::string& path) {
 }
 
 TEST(DeliverySession, TheChangedFileIsDeliveredWithItsDateAndMailed) {
-    Installed installed;
+    RegisteredAddon installed(QELVO_ADDON_DLL);
     const size_t mailsBefore = Outbox().size();
     TempDir dir;
     const std::string project = dir.File("APP");
@@ -158,7 +142,7 @@ TEST(DeliverySession, TheChangedFileIsDeliveredWithItsDateAndMailed) {
 }
 
 TEST(DeliverySession, ATypeWithoutDirectoryStopsTheDelivery) {
-    Installed installed;
+    RegisteredAddon installed(QELVO_ADDON_DLL);
     TempDir dir;
     const std::string project = dir.File("APP");
     ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));

@@ -71,20 +71,14 @@ int CaretLine(const char* name) {
 }
 
 TEST(QuickFindSession, MethodPopupAndCrossReferenceByHotKey) {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
+    RegisteredAddon installed(QELVO_ADDON_DLL);
     TempDir dir;
     std::string project = dir.File("APP");
     ASSERT_TRUE(testing_support::CopyTree(testing_support::SampleDirectory(), project));
-    std::string dll = QELVO_ADDON_DLL;
-    std::replace(dll.begin(), dll.end(), '/', '\\');
-    SetValue(kAddonKey, "Enabled", "Yes");
-    SetValue(kAddonKey, "Path", dll);
     // Ctrl+Shift+F3 for the cross reference: F3 (114) + 1000 (Shift) + 4000 (Ctrl).
     SetValue(std::string(kAddonKey) + "\\QuickFind", "KeyCross", "5114");
     SetValue(std::string(kAddonKey) + "\\QuickFind", "TxtCross", "Ctrl+Shift+F3");
     PutClipboard("kept text");
-    char previous[MAX_PATH] = {0};
-    GetCurrentDirectoryA(sizeof previous, previous);
     SetCurrentDirectoryA(project.c_str());
     {
         StandInSession session;
@@ -136,8 +130,6 @@ TEST(QuickFindSession, MethodPopupAndCrossReferenceByHotKey) {
         EXPECT_EQ(ClipboardText(), "kept text");
         EXPECT_TRUE(session.Close());
     }
-    SetCurrentDirectoryA(previous);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kAddonKey);
 }
 
 } // namespace
