@@ -1,10 +1,14 @@
 // Answering a dialog or a message box of the IDE's thread: its edits set, a button pressed.
 #include "actions.h"
 
+#include "frame_window.h"
+#include "screenshot.h"
 #include "ui.h"
 #include "win_support.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 namespace qelvo {
 namespace automation {
@@ -94,10 +98,71 @@ private:
     HWND dialog_ = nullptr;
 };
 
+// Answers a dialog with a button whose command copies files, painting the progress bar on
+// the frame: from the top left of its client area, 90 pixels short of its width. The copy
+// keeps the IDE's thread busy, so a thread of its own watches the screen and takes the shot
+// once the bar is partly done: blue at its left end, light grey at its right end (both seen in
+// the bar's bottom row).
+class ProgressAction final : public Action {
+public:
+    explicit ProgressAction(const std::vector<std::string>& args)
+        : shot_(args[0]), answer_(new AnswerAction({args[1], args[2]})) {}
+    ~ProgressAction() override { StopWatching(); }
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!watcher_.joinable()) {
+            if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+            HWND frame = e.Frame().Window();
+            RECT client = {};
+            GetClientRect(frame, &client);
+            POINT origin = {0, 0};
+            ClientToScreen(frame, &origin);
+            // Its bottom row: the dialog answered lies over the top left of the frame.
+            const int y = origin.y + client.bottom - 2;
+            const POINT left = {origin.x + 1, y};
+            const POINT right = {origin.x + client.right - 90 - 2, y};
+            watcher_ = std::thread(&ProgressAction::Watch, this, e.OutFile(shot_), left, right);
+        }
+        const Progress answered = answer_->Tick(e);
+        if (answered != Progress::kDone) return answered;
+        // The dialog's answer was handled: the copy is over.
+        StopWatching();
+        if (!taken_) return e.Fail("the progress bar was never seen partly done");
+        e.Note("screenshot " + shot_ + " of the progress bar");
+        return Progress::kDone;
+    }
+
+private:
+    void Watch(std::string path, POINT left, POINT right) {
+        while (!stop_) {
+            host::Screenshot shot;
+            if (host::CaptureScreen(shot) && shot.Pixel(left.x, left.y) == 0x0000FF &&
+                shot.Pixel(right.x, right.y) == 0xC0C0C0) {
+                taken_ = host::WritePng(shot, path);
+                return;
+            }
+            Sleep(5);
+        }
+    }
+
+    void StopWatching() {
+        stop_ = true;
+        if (watcher_.joinable()) watcher_.join();
+    }
+
+    std::string shot_;
+    std::unique_ptr<Action> answer_;
+    std::thread watcher_;
+    std::atomic<bool> stop_{false}, taken_{false};
+};
+
 } // namespace
 
 std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args) {
     return std::unique_ptr<Action>(new AnswerAction(args));
+}
+std::unique_ptr<Action> MakeProgressAction(const std::vector<std::string>& args) {
+    return std::unique_ptr<Action>(new ProgressAction(args));
 }
 
 } // namespace automation

@@ -36,6 +36,7 @@ const StepForm kForms[] = {
     {StepKind::kScreenshot, "screenshot", 1, 2},
     {StepKind::kWait, "wait", 1, 1},
     {StepKind::kTimeout, "timeout", 1, 1},
+    {StepKind::kProgress, "progress", 3, 3},
 };
 
 std::string Lower(std::string text) {
@@ -102,6 +103,7 @@ std::string CheckArguments(const ScriptStep& step) {
         break;
     case StepKind::kMake:
     case StepKind::kScreenshot:
+    case StepKind::kProgress:
         if (!a.empty() && (!EndsWithPng(a[0]) || a[0].find_first_of("\\/:") != std::string::npos))
             return "a screenshot is a file name ending in .png, not \"" + a[0] + "\"";
         break;

@@ -34,6 +34,8 @@ enum class StepKind {
     kScreenshot,    // screenshot NAME [screen|frame|bar|popup|dialog|EDITOR]: a PNG
     kWait,          // wait MILLISECONDS
     kTimeout,       // timeout SECONDS: the time each following step may take
+    kProgress,      // progress SHOT TITLE BUTTON: answer a dialog with a button that starts a
+                    // copy; SHOT is taken while the progress bar on the frame is partly done
 };
 
 struct ScriptStep {

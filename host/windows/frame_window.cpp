@@ -100,8 +100,10 @@ bool FrameWindow::Create(int showCommand) {
     if (height > 768) height = 768;
     const Project* project = ide_.Projects().Current();
     std::string caption = FrameCaption(project ? project->Path() : std::string());
+    // No WS_CLIPCHILDREN: what add-ons paint in a device context of the frame (the copy
+    // progress bar) shows over its client area, the windows in it included.
     HWND window = win32::Window::Create(0, kFrameClass, caption.c_str(),
-                                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height,
+                                        WS_OVERLAPPEDWINDOW, 0, 0, width, height,
                                         nullptr, menu.get(), ModuleInstance());
     if (!window) return false;
     menu.release(); // the frame owns it now

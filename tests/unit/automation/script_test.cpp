@@ -116,6 +116,9 @@ TEST(Script, FaultsNameTheLineAndWhatIsWrong) {
               "line 1: a screenshot is a file name ending in .png, not \"..\\up.png\"");
     EXPECT_EQ(Fault("make .png"),
               "line 1: a screenshot is a file name ending in .png, not \".png\"");
+    EXPECT_EQ(Fault("progress Title Proceed shot.png"),
+              "line 1: a screenshot is a file name ending in .png, not \"Title\"");
+    EXPECT_EQ(Fault("progress shot.png Title"), "line 1: progress takes 3 arguments, not 2");
     EXPECT_EQ(Fault("wait -5"), "line 1: wait takes milliseconds (0 to 600000)");
     EXPECT_EQ(Fault("timeout 0"), "line 1: timeout takes seconds (1 to 600)");
 }
