@@ -1,7 +1,8 @@
 // The quick find's line tests read whatever the user's files hold. The input's first line is the
 // name, the rest the text; the text is copied into a block of exactly its size, so a read past
 // its end is caught by the sanitizer. Every result must lie inside the text, in line order, with
-// a method's text ending in the name and a cross reference's text being a whole line of it.
+// a method's text ending in the name and a cross reference's text being a whole line of it;
+// the cross reference finds exactly the lines a test of every line finds.
 #include "navigation/quick_search.h"
 
 #include <cstdint>
@@ -45,6 +46,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
         }
     }
+    // The cross reference looks only at the lines holding the name: it finds what testing
+    // every line finds.
+    qelvo::Tableau<qelvo::QuickResu> cross;
+    qelvo::SearchText(qelvo::kSearchCross, name.c_str(), text.get(), length, "f", cross);
+    int at = 0;
+    bool same = true;
+    qelvo::WalkLines(text.get(), length, [&](qelvo::TextSpan line, int number) {
+        if (!qelvo::IsCrossLine(line, name.c_str(), name.size())) return true;
+        const qelvo::QuickResu* r = at < cross.count ? cross.At(at) : nullptr;
+        same = r && r->line == number && r->text.Length() == line.length &&
+               std::memcmp(r->text.c_str(), line.start, line.length) == 0;
+        ++at;
+        return same;
+    });
+    if (!same || at != cross.count) std::abort();
     if (length && std::memcmp(text.get(), bytes + (size - length), length) != 0) std::abort();
     return 0;
 }

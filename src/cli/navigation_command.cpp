@@ -130,6 +130,57 @@ bool ParseSearch(int argc, char** argv, bool withInclude, SearchArguments& a, in
     return true;
 }
 
+// Writes each found line as it is found: the path in its shown form (turned once a file), the
+// line number and, for methods and cross references, the text; through one buffer of its own.
+class PrintSink final : public QuickSink {
+public:
+    explicit PrintSink(bool withText) : withText_(withText) { out_.reserve(kFlushAt + 4096); }
+
+    bool Found(const char* file, int line, TextSpan text) override {
+        if (count_ == 0 || lastFile_ != file) {
+            lastFile_ = file;
+            shown_ = DisplayPath(file);
+        }
+        ++count_;
+        out_ += shown_;
+        out_ += '\t';
+        char digits[16];
+        char* end = digits + sizeof digits;
+        char* p = end;
+        unsigned value = static_cast<unsigned>(line);
+        do {
+            *--p = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value);
+        if (line < 0) *--p = '-';
+        out_.append(p, static_cast<size_t>(end - p));
+        if (withText_) {
+            out_ += '\t';
+            out_.append(text.start, text.length);
+        }
+        out_ += '\n';
+        if (out_.size() >= kFlushAt) Flush();
+        return true;
+    }
+
+    // False when the output could not be written.
+    bool Flush() {
+        if (!out_.empty() && std::fwrite(out_.data(), 1, out_.size(), stdout) != out_.size())
+            failed_ = true;
+        out_.clear();
+        return !failed_;
+    }
+
+    long count() const { return count_; }
+
+private:
+    static constexpr size_t kFlushAt = 1 << 16;
+    bool withText_;
+    std::string out_, lastFile_, shown_;
+    long count_ = 0;
+    bool failed_ = false;
+};
+
 int Search(QuickSearchKind kind, const SearchArguments& a) {
     String patterns = SearchPatterns(kind, a.source.c_str(), a.include.c_str());
     QuickSearch search;
@@ -148,32 +199,11 @@ int Search(QuickSearchKind kind, const SearchArguments& a) {
         }
         return text;
     };
-    Tableau<QuickResu> results;
-    results.delta = 4096; // a cross reference over a large tree finds many lines
-    if (!RunQuickSearch(search, results)) readError = true;
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    // Results come file by file: each path is turned to its shown form once.
-    std::string lastFile, shown;
-    for (int i = 0; i < results.count; ++i) {
-        const QuickResu* r = results.At(i);
-        if (i == 0 || lastFile != r->file.c_str()) {
-            lastFile = r->file.c_str();
-            shown = DisplayPath(r->file.c_str());
-        }
-        char number[16];
-        int n = std::snprintf(number, sizeof number, "\t%d", r->line);
-        std::fwrite(shown.data(), 1, shown.size(), stdout);
-        std::fwrite(number, 1, static_cast<size_t>(n), stdout);
-        if (kind == kSearchMethod || kind == kSearchCross) {
-            std::fputc('\t', stdout);
-            Put(r->text);
-        }
-        std::fputc('\n', stdout);
-    }
-    if (std::fflush(stdout) != 0) return 2;
+    PrintSink sink(kind == kSearchMethod || kind == kSearchCross);
+    if (!RunQuickSearch(search, sink)) readError = true;
+    if (!sink.Flush() || std::fflush(stdout) != 0) return 2;
     if (readError) return 2;
-    return results.count > 0 ? 0 : 1;
+    return sink.count() > 0 ? 0 : 1;
 }
 
 } // namespace

@@ -104,10 +104,95 @@ bool IsCrossLine(TextSpan line, const char* name, size_t nameLength) {
     return line.length > 0 && !StartsAboveBlank(line) && FindWord(line, name, nameLength, at);
 }
 
+namespace {
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n' || c == '\0';
+}
+
+// The line ends in text[from, to) as WalkLines counts them (a CR LF pair once); text[to] must
+// exist unless to is the text's end, and must not be the LF of a pair begun before it. Blocks
+// of 64 bytes are counted without a branch a byte.
+int CountLineEnds(const char* text, size_t from, size_t to) {
+    int count = 0;
+    size_t i = from;
+    for (; i + 64 < to; i += 64) {
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(text + i);
+        unsigned char ends = 0;
+        for (int j = 0; j < 64; ++j)
+            ends += static_cast<unsigned char>((p[j] == '\n') | (p[j] == 0) |
+                                               ((p[j] == '\r') & (p[j + 1] != '\n')));
+        count += ends;
+    }
+    for (; i < to; ++i)
+        if (IsLineEnd(text[i]) && !(text[i] == '\r' && i + 1 < to && text[i + 1] == '\n'))
+            ++count;
+    return count;
+}
+
+// The next place of name (n bytes, n > 0) in text[from, length), or length.
+size_t NextPlace(const char* text, size_t from, size_t length, const char* name, size_t n) {
+    const char first = name[0], last = name[n - 1];
+    while (from + n <= length) {
+        const char* p =
+            static_cast<const char*>(std::memchr(text + from, first, length - n + 1 - from));
+        if (!p) break;
+        if (p[n - 1] == last && std::memcmp(p, name, n) == 0)
+            return static_cast<size_t>(p - text);
+        from = static_cast<size_t>(p - text) + 1;
+    }
+    return length;
+}
+
+// The cross reference over a whole text: the lines WalkLines would give, tested with
+// IsCrossLine, but only those holding the name; a line's first place decides, so the search
+// goes on after the line's end.
+bool SearchCrossLines(const char* name, size_t n, const char* text, size_t length,
+                      const char* file, QuickSink& sink) {
+    size_t counted = 0, lineStart = 0;
+    int number = 1; // of the line starting at lineStart
+    for (size_t at = NextPlace(text, 0, length, name, n); at < length;
+         at = NextPlace(text, at, length, name, n)) {
+        // The line holding at: after the last line end before it.
+        size_t start = at;
+        while (start > counted && !IsLineEnd(text[start - 1]))
+            --start;
+        if (start > lineStart) {
+            number += CountLineEnds(text, counted, start);
+            lineStart = start;
+        }
+        size_t end = at + n;
+        while (end < length && !IsLineEnd(text[end]))
+            ++end;
+        const TextSpan line = {text + lineStart, end - lineStart};
+        if (IsCrossLine(line, name, n) && !sink.Found(file, number, line)) return false;
+        counted = end;
+        at = end;
+    }
+    return true;
+}
+
+class TableauSink final : public QuickSink {
+public:
+    explicit TableauSink(Tableau<QuickResu>& results) : results_(results) {}
+    bool Found(const char* file, int line, TextSpan text) override {
+        results_.Append(new QuickResu(line, file, text.start, text.length));
+        return true;
+    }
+
+private:
+    Tableau<QuickResu>& results_;
+};
+
+} // namespace
+
 bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t length,
-                const char* file, Tableau<QuickResu>& results) {
+                const char* file, QuickSink& sink) {
     if (!text || !name) return true;
     size_t n = std::strlen(name);
+    // A name holding a line end is in no line: the line walk below finds nothing either.
+    if (kind == kSearchCross && n > 0 && !std::strpbrk(name, "\r\n"))
+        return SearchCrossLines(name, n, text, length, file, sink);
     bool more = true;
     WalkLines(text, length, [&](TextSpan line, int number) {
         TextSpan found = line;
@@ -119,11 +204,17 @@ bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t
         case kSearchCross: match = IsCrossLine(line, name, n); break;
         }
         if (!match) return true;
-        results.Append(new QuickResu(number, file, found.start, found.length));
+        if (!sink.Found(file, number, found)) more = false;
         if (kind == kSearchFunction || kind == kSearchClass) more = false;
         return more;
     });
     return more;
+}
+
+bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t length,
+                const char* file, Tableau<QuickResu>& results) {
+    TableauSink sink(results);
+    return SearchText(kind, name, text, length, file, sink);
 }
 
 String SearchPatterns(QuickSearchKind kind, const char* functionMask, const char* includeMask) {
@@ -140,8 +231,7 @@ namespace {
 
 class Searcher final : public TreeVisitor {
 public:
-    Searcher(const QuickSearch& search, Tableau<QuickResu>& results)
-        : search_(search), results_(results) {}
+    Searcher(const QuickSearch& search, QuickSink& sink) : search_(search), sink_(sink) {}
 
     int EnterDirectory(const WalkDirectory& directory) override {
         return !done && (directory.depth == 0 || directory.name[0] != '.');
@@ -151,14 +241,14 @@ public:
         std::string path = directory.path + "\\" + file.name;
         SourceText text = search_.read ? search_.read(path.c_str()) : SourceText();
         if (!SearchText(search_.kind, search_.name, text.bytes.get(), text.length, path.c_str(),
-                        results_))
+                        sink_))
             done = true;
     }
     bool done = false;
 
 private:
     const QuickSearch& search_;
-    Tableau<QuickResu>& results_;
+    QuickSink& sink_;
 };
 
 std::vector<std::string> Items(const char* list) {
@@ -178,7 +268,12 @@ std::vector<std::string> Items(const char* list) {
 } // namespace
 
 int RunQuickSearch(const QuickSearch& search, Tableau<QuickResu>& results) {
-    Searcher searcher(search, results);
+    TableauSink sink(results);
+    return RunQuickSearch(search, sink);
+}
+
+int RunQuickSearch(const QuickSearch& search, QuickSink& sink) {
+    Searcher searcher(search, sink);
     int ok = 1;
     std::vector<std::string> patterns = Items(search.patterns);
     for (const std::string& directory : Items(search.directories)) {

@@ -41,8 +41,23 @@ bool IsClassLine(TextSpan line, const char* name, size_t nameLength);
 bool MethodLine(TextSpan line, const char* name, size_t nameLength, TextSpan& text);
 bool IsCrossLine(TextSpan line, const char* name, size_t nameLength);
 
-// Appends the results of one text's lines; for functions and classes only the first matching
-// line, and the answer says whether the search may go on.
+// Where a search puts the lines it finds, as it finds them: the file's path as found, the
+// line number and the line's result text (see QuickResu), valid during the call only. False
+// stops the search.
+class QuickSink {
+public:
+    virtual bool Found(const char* file, int line, TextSpan text) = 0;
+
+protected:
+    ~QuickSink() = default;
+};
+
+// Gives the results of one text's lines to the sink; for functions and classes only the first
+// matching line, and the answer says whether the search may go on. A cross reference looks
+// only at the lines holding the name.
+bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t length,
+                const char* file, QuickSink& sink);
+// The same, appended to results.
 bool SearchText(QuickSearchKind kind, const char* name, const char* text, size_t length,
                 const char* file, Tableau<QuickResu>& results);
 
@@ -64,6 +79,7 @@ struct QuickSearch {
 // pattern, in listing order, then (with recurse) its sub-directories whose names do not start
 // with '.', depth first. Functions and classes end at the first matching file. Links are not
 // followed. Returns 0 when some listed directory could not be read.
+int RunQuickSearch(const QuickSearch& search, QuickSink& sink);
 int RunQuickSearch(const QuickSearch& search, Tableau<QuickResu>& results);
 
 // The search history: at most 20 names, the most recent first. A name already held moves to

@@ -11,6 +11,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace qelvo;
 using qelvo::testing_support::MemoryRegistry;
@@ -114,6 +116,38 @@ TEST(QuickSearch, LineNumbersAndEndsAndFirstMatchOnly) {
     EXPECT_EQ(cross.At(0)->line, 3);
     EXPECT_EQ(cross.At(1)->line, 4);
     EXPECT_STREQ(cross.At(1)->text.c_str(), "  open(2);");
+}
+
+// Lines of every kind of end, long enough for the line count's blocks, CR LF pairs across
+// block edges: each indented line holding the word is found with its number and its text.
+TEST(QuickSearch, CrossReferenceNumbersEveryLineEnd) {
+    const std::string kEnds[] = {"\r\n", "\n", "\r", std::string(1, '\0')};
+    std::string text;
+    std::vector<std::pair<int, std::string>> expected;
+    for (int number = 1; number <= 400; ++number) {
+        std::string line;
+        switch (number % 7) {
+        case 0: line = "  total += " + std::to_string(number) + ";"; break;
+        case 1: line = "total = 0;"; break;                  // not indented
+        case 2: line = "\tsubtotal(total);"; break;          // first place inside a word
+        case 3: line = std::string(number % 61, ' ') + "x = total"; break;
+        case 4: line = ""; break;
+        default: line = "  int x" + std::string(number % 13, 'y') + ";"; break;
+        }
+        if (number % 7 == 0 || (number % 7 == 3 && line[0] == ' '))
+            expected.push_back({number, line});
+        text += line;
+        // An empty line after a CR ends with a NUL: its LF would pair with that CR.
+        const bool afterCr = line.empty() && !text.empty() && text.back() == '\r';
+        text += kEnds[afterCr ? 3 : number * 5 % 4];
+    }
+    Tableau<QuickResu> results;
+    EXPECT_TRUE(SearchText(kSearchCross, "total", text.data(), text.size(), "f", results));
+    ASSERT_EQ(results.count, static_cast<int>(expected.size()));
+    for (int i = 0; i < results.count; ++i) {
+        EXPECT_EQ(results.At(i)->line, expected[i].first);
+        EXPECT_EQ(std::string(results.At(i)->text.c_str()), expected[i].second);
+    }
 }
 
 TEST(QuickSearch, PatternsOfEachKind) {
