@@ -36,6 +36,9 @@ const StepForm kForms[] = {
     {StepKind::kScreenshot, "screenshot", 1, 2},
     {StepKind::kWait, "wait", 1, 1},
     {StepKind::kTimeout, "timeout", 1, 1},
+    {StepKind::kSelect, "select", 1, kAny},
+    {StepKind::kExpectList, "expect-list", 1, kAny},
+    {StepKind::kClose, "close", 1, 1},
 };
 
 std::string Lower(std::string text) {

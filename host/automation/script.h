@@ -34,6 +34,11 @@ enum class StepKind {
     kScreenshot,    // screenshot NAME [screen|frame|bar|popup|dialog|EDITOR]: a PNG
     kWait,          // wait MILLISECONDS
     kTimeout,       // timeout SECONDS: the time each following step may take
+    kSelect,        // select TITLE [LINE...]: in the dialog's list, exactly the lines matching
+                    // one of the patterns ('*') are selected (none: no line)
+    kExpectList,    // expect-list TITLE LINE...: the dialog's list holds these lines ('*'),
+                    // a tab shown as "\t"
+    kClose,         // close TITLE: the dialog's system-menu Close
 };
 
 struct ScriptStep {
