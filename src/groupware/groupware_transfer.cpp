@@ -87,7 +87,8 @@ GwRunCount RunSend(Tableau<EltGWsend>& rows, const GwPlace& place, const char* u
             continue;
         }
         if (server.exists) platform::SetReadOnly(destination.c_str(), false);
-        if (!Copy(local, destination.c_str(), observer, done, total, row.size)) {
+        // The size as it is now: a file edited since the list was made is copied whole.
+        if (!Copy(local, destination.c_str(), observer, done, total, mine.size)) {
             // The server keeps its former file: it stays locked as it was.
             if (server.exists) platform::SetReadOnly(destination.c_str(), true);
             ++count.failed;
@@ -143,7 +144,7 @@ GwRunCount RunGet(Tableau<EltGWget>& rows, const GwPlace& place, const char* use
         if (lock) platform::SetReadOnly(source, true);
         const bool wasWritable = local.exists && !local.readOnly;
         if (local.exists) platform::SetReadOnly(destination.c_str(), false);
-        if (!Copy(source, destination.c_str(), observer, done, total, row.size)) {
+        if (!Copy(source, destination.c_str(), observer, done, total, server.size)) {
             if (local.exists) platform::SetReadOnly(destination.c_str(), local.readOnly);
             if (lock) platform::SetReadOnly(source, false);
             ++count.failed;

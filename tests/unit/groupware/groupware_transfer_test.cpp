@@ -116,6 +116,17 @@ TEST(GroupwareTransfer, GetWithLockThenRefreshKeepsLocalAttributes) {
     EXPECT_TRUE(w.ReadOnly("srv", "w.cpp"));
 }
 
+TEST(GroupwareTransfer, AFileEditedSinceTheListIsSentWhole) {
+    GwWorld w;
+    w.Put("a", "g.cpp", "short", 10, false);
+    Developer a(w, w.a, "alice");
+    ScanSend(a.send, w.a, kFilters);
+    ApplySendButton(a.send, {}, kGwUpdateCommand);
+    w.Put("a", "g.cpp", "a much longer text", 11, false);
+    EXPECT_EQ(RunSend(a.send, w.a, "alice", a.observer, a.report).copied, 1);
+    EXPECT_EQ(w.dir.Read("srv\\g.cpp"), "a much longer text");
+}
+
 size_t FailingWrite(const void*, size_t, FILE*) {
     return 0;
 }
