@@ -227,6 +227,31 @@ TEST(GroupwareSession, AGetsEditsAndSendsThenBRefreshesTheChange) {
               std::string::npos);
 }
 
+TEST(GroupwareSession, WithoutServerDirectoryNeitherWindowOpens) {
+    RegisteredAddon installed(QELVO_ADDON_DLL);
+    TempDir dir;
+    dir.Write("APP.IDE", "QelvoStandInProject 1\nNode\n  Name \"APP\"\n  Type \".ide\"\nEnd\n");
+    SetCurrentDirectoryA(dir.path().c_str());
+    StandInSession session;
+    ASSERT_TRUE(session.Start());
+    ScriptResult result = PlayScript(session,
+                                     "project APP.IDE\n"
+                                     "bar Qelvo/Groupware/Send...\n"
+                                     "answer \"Qelvo AddOn error\" OK\n"
+                                     "bar Qelvo/Groupware/Get...\n"
+                                     "answer \"Qelvo AddOn error\" OK\n",
+                                     "test", dir.path(), EngineOptions(), 60000);
+    EXPECT_TRUE(result.passed) << Text(result.transcript);
+    const std::string transcript = Text(result.transcript);
+    const std::string text = "text: \"You must specify a server directory (options dialog)\n"
+                             "before calling this function !\"";
+    const size_t first = transcript.find(text);
+    ASSERT_NE(first, std::string::npos) << transcript;
+    EXPECT_NE(transcript.find(text, first + 1), std::string::npos) << transcript;
+    EXPECT_EQ(transcript.find("Groupware send"), std::string::npos) << transcript;
+    EXPECT_TRUE(session.Close());
+}
+
 } // namespace
 } // namespace automation
 } // namespace qelvo
