@@ -29,6 +29,8 @@ std::unique_ptr<Action> MakeTypeAction(const std::string& text);
 std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args);
 // progress SHOT TITLE BUTTON: the answer, with a shot of the copy it starts.
 std::unique_ptr<Action> MakeProgressAction(const std::vector<std::string>& args);
+// A dialog's list box and its closing (actions_list.cpp).
+std::unique_ptr<Action> MakeListAction(StepKind kind, const std::vector<std::string>& args);
 
 // The IDE: project, files, Make, commands, expectations, screenshots (actions_ide.cpp).
 std::unique_ptr<Action> MakeProjectAction(const std::string& path, bool project);

@@ -340,6 +340,10 @@ std::unique_ptr<Action> MakeAction(const ScriptStep& step) {
         return MakeScreenshotAction(a[0], a.size() > 1 ? a[1] : std::string());
     case StepKind::kProgress:
         return MakeProgressAction(a);
+    case StepKind::kSelect:
+    case StepKind::kExpectList:
+    case StepKind::kClose:
+        return MakeListAction(step.kind, a);
     case StepKind::kWait:
     case StepKind::kTimeout:
         break;

@@ -37,6 +37,9 @@ const StepForm kForms[] = {
     {StepKind::kWait, "wait", 1, 1},
     {StepKind::kTimeout, "timeout", 1, 1},
     {StepKind::kProgress, "progress", 3, 3},
+    {StepKind::kSelect, "select", 1, kAny},
+    {StepKind::kExpectList, "expect-list", 1, kAny},
+    {StepKind::kClose, "close", 1, 1},
 };
 
 std::string Lower(std::string text) {

@@ -36,6 +36,11 @@ enum class StepKind {
     kTimeout,       // timeout SECONDS: the time each following step may take
     kProgress,      // progress SHOT TITLE BUTTON: answer a dialog with a button that starts a
                     // copy; SHOT is taken while the progress bar on the frame is partly done
+    kSelect,        // select TITLE [LINE...]: in the dialog's list, exactly the lines matching
+                    // one of the patterns ('*') are selected (none: no line)
+    kExpectList,    // expect-list TITLE LINE...: the dialog's list holds these lines ('*'),
+                    // a tab shown as "\t"
+    kClose,         // close TITLE: the dialog's system-menu Close
 };
 
 struct ScriptStep {

@@ -11,6 +11,7 @@
 #include "core/services.h"
 #include "core/tool_table.h"
 #include "delivery/delivery.h"
+#include "groupware/groupware_settings.h"
 #include "html/html_generation.h"
 #include "html/html_settings.h"
 #include "navigation/editor_menu.h"
@@ -80,6 +81,7 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     if (parts & kPartOptions) Create(Options, kPartOptions, services);
     // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
     if (parts & kPartMail) Create(Mail, kPartMail);
+    if (parts & kPartGroupware) Create(Groupware, kPartGroupware);
     if (parts & kPartHtml) Create(Html, kPartHtml);
     if (parts & kPartCodeGenerator) Create(CodeGenerator, kPartCodeGenerator);
 }
@@ -98,7 +100,8 @@ void DeleteParts(unsigned parts) {
     if (parts & kPartAutomation) Delete(Automation);
     if (parts & kPartStatus) Delete(Status);
     if (parts & kPartTools) Delete(Tools);
-    /* task list, groupware settings */
+    /* task list */
+    if (parts & kPartGroupware) Delete(Groupware);
     if (parts & kPartHtml) {
         // A generation still running uses the add-on's code: it ends first.
         html::WaitForGeneration();
@@ -140,7 +143,8 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     // mail, the documentation's settings and the dialog code generator.
     CreateParts(kPartProjects, services, window, newShell);
     LoadRecentLists();
-    CreateParts(kPartOptions | kPartMail | kPartHtml | kPartCodeGenerator, services, window, newShell);
+    CreateParts(kPartOptions | kPartMail | kPartGroupware | kPartHtml | kPartCodeGenerator, services,
+                window, newShell);
     return true;
 }
 
@@ -152,7 +156,7 @@ void StopAddon(AddonShell& shell) {
     DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind | kPartDelivery);
     shell.DeleteHooks();
     DeleteParts(kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
-                kPartAutomation | kPartStatus | kPartTools | kPartHtml);
+                kPartAutomation | kPartStatus | kPartTools | kPartGroupware | kPartHtml);
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;

@@ -8,6 +8,7 @@
 #include "core/shell/find_window.h"
 #include "core/shell/open_file_check.h"
 #include "core/window_rules.h"
+#include "groupware/shell/groupware_commands.h"
 #include "html/html_generation.h"
 #include "html/html_settings.h"
 #include "ide/ide_commands.h"
@@ -81,8 +82,9 @@ const CommandRoute kCommandRoutes[] = {
     {kCmdTaskList, kCmdTaskList, "task list window (task list)", nullptr},
     {kCmdFlashIfTasks, kCmdFlash, "daily task flash (task list)", nullptr},
     {kCmdMail, kCmdMail, "\"Mail...\": no action", nullptr},
-    {kCmdGroupwareGet, kCmdGroupwareGet, "groupware get dialog (groupware get)", nullptr},
-    {kCmdGroupwareSend, kCmdGroupwareSend, "groupware send dialog (groupware send)", nullptr},
+    {kCmdGroupwareGet, kCmdGroupwareGet, "groupware get dialog (groupware get)", OnGroupwareGet},
+    {kCmdGroupwareSend, kCmdGroupwareSend, "groupware send dialog (groupware send)",
+     OnGroupwareSend},
     {kCmdEditDocumentation, kCmdEditDocumentation,
      "documentation text of the last right-clicked editor (project menus)", OnEditDocumentation},
     {kCmdServerReport, kCmdServerReport, "\"Server report...\": no action", nullptr},
