@@ -71,6 +71,8 @@ TaskManager::TaskManager(bool withSettings) : withSettings_(withSettings) {
 
 TaskManager::~TaskManager() {
     if (!withSettings_) return;
+    // Its windows go first; the task list window saves the file as it goes.
+    if (CurrentShell) CurrentShell->CloseTaskWindows();
     RemoveProjectListener(this);
     if (TaskMail.mainOn == &settings.mainOn) TaskMail = TaskMailSwitches();
     settings.Save();

@@ -72,6 +72,7 @@ INT_PTR TaskWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: OnInit(); return TRUE;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_CLOSE: DestroyWindow(Handle()); return TRUE; // destroyed, not hidden
     default: return FALSE;
     }
 }

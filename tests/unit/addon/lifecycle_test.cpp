@@ -156,7 +156,7 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_TRUE(shell.servicesAtDestroy) << "the services go after the bar";
     EXPECT_EQ(GroupOrder(registry.writeLog),
               (std::vector<std::string>{"TopBar", "Mail", "QuickFind", "Menus", "TopBar",
-                                        "Completion", "General", "HTML"}))
+                                        "Completion", "General", "Tasks", "HTML"}))
         << "the recent lists first, then the parts";
     EXPECT_EQ(ide.ServiceReferences(), 0u);
     EXPECT_EQ(ide.OverReleases(), 0u);
@@ -240,7 +240,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         {kPartCompletion, "Completion"}, {kPartAutomation, "General"}, {kPartStatus, nullptr},
         {kPartTools, nullptr},         {kPartProjects, nullptr},     {kPartOptions, nullptr},
         {kPartMail, "Mail"},           {kPartEditorAccess, nullptr}, {kPartHtml, "HTML"},
-        {kPartDelivery, nullptr},
+        {kPartDelivery, nullptr},      {kPartTasks, "Tasks"},
     };
     testing_support::TempDir dir;
     std::string project =
@@ -276,7 +276,8 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         EXPECT_EQ(ide.ServiceReferences(), 0u);
         EXPECT_EQ(ProjectClientImpl::Live(), 0);
         std::vector<std::string> groups = GroupOrder(registry.writeLog);
-        for (const char* group : {"QuickFind", "Menus", "Completion", "General", "Mail", "HTML"})
+        for (const char* group :
+             {"QuickFind", "Menus", "Completion", "General", "Mail", "Tasks", "HTML"})
             EXPECT_EQ(std::count(groups.begin(), groups.end(), group),
                       c.group && std::string(c.group) == group ? 0 : 1)
                 << group;
