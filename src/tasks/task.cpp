@@ -186,7 +186,10 @@ TaskTime ParseDateEntry(const char* text, const platform::DateTime& today, bool 
     int day = today.day, month = today.month, year = today.year;
     if (found > 0) (dayFirst ? day : month) = numbers[0];
     if (found > 1) (dayFirst ? month : day) = numbers[1];
-    if (found > 2) year = 1900 + numbers[2] % 100;
+    // Two digits are a year of the 1900s; a full year is kept, so that the dates the fields
+    // show come back unchanged when Ok stores them.
+    if (found > 2) year = numbers[2] >= 0 && numbers[2] < 100 ? 1900 + numbers[2] : numbers[2];
+    if (year < 1601 || year > 30827) year = today.year; // beyond what a SYSTEMTIME holds
     platform::DateTime date;
     date.year = year;
     date.month = month;

@@ -69,7 +69,8 @@ void SortTasks(Ensemble<Task>& tasks, int sortKey, bool inverse);
 // something beginning with "2").
 bool ShortDateIsDayFirst();
 // A date field's text (at most 78 characters taken) as "%d/%d/%d": day or month first as said;
-// numbers missing keep today's; a given year is stored as 1900 + (year mod 100).
+// numbers missing keep today's; a two-digit year is one of the 1900s, a full year stays as
+// typed (one a SYSTEMTIME cannot hold keeps today's year).
 TaskTime ParseDateEntry(const char* text, const platform::DateTime& today, bool dayFirst);
 // The priority field: an unsigned decimal number (blanks around it allowed); anything else,
 // or a number past 32 bits, gives 0.

@@ -112,7 +112,9 @@ TEST(TaskDates, EntryFollowsTheDayOrderAndKeepsTodayForWhatIsMissing) {
         {"31/12/05", true, 1905, 12, 31},
         {"3/4/97", false, 1997, 3, 4},
         {"3/4/1997", false, 1997, 3, 4},
-        {"3/4/2005", false, 1905, 3, 4},
+        {"3/4/2005", false, 2005, 3, 4}, // the date the field shows comes back as it was
+        {"12/7/2026", false, 2026, 12, 7},
+        {"3/4/99999", false, 2026, 3, 4},
         {"3/4/97", true, 1997, 4, 3},
         {"5", false, 2026, 5, 7},
         {"5/20", false, 2026, 5, 20},
