@@ -35,6 +35,13 @@ Task* Add(TaskManager& list, const char* name, int state, int priority, const ch
     return t;
 }
 
+// A file written in text mode, with LF ends.
+std::string TextFile(const TempDir& dir, const char* name) {
+    std::string text = dir.Read(name);
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    return text;
+}
+
 std::string Names(const TaskManager& list) {
     std::string names;
     for (int i = 0; i < list.visible.count; ++i) names += list.visible.At(i)->name.c_str();
@@ -245,7 +252,7 @@ TEST_F(EditFixture, APublicTaskEndingIsNotedForTheNextDeliveryOnce) {
     }
     const std::string dashes(70, '-');
     const std::string notice = dashes + "\n*** Task : Parser ***\nDone at last\n";
-    EXPECT_EQ(dir.Read("app.ide.tsk.txt"),
+    EXPECT_EQ(TextFile(dir, "app.ide.tsk.txt"),
               dashes + "\n  NOTIFICATIONS FOR ENDED TASKS\n" + notice + notice);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(TaskNotesForDelivery(), ""); // no project is open in the IDE
@@ -307,7 +314,7 @@ TEST_F(EditFixture, TheFlashIsDueOncePerDayThroughItsMarker) {
     const platform::DateTime today = Day(2026, 12, 7);
     EXPECT_TRUE(list.FlashDue(today));
     ASSERT_TRUE(list.WriteFlashMarker(today));
-    EXPECT_EQ(dir.Read("app.ide.fltme"), "12/7/2026\n");
+    EXPECT_EQ(TextFile(dir, "app.ide.fltme"), "12/7/2026\n");
     EXPECT_FALSE(list.FlashDue(today));
     EXPECT_TRUE(list.FlashDue(Day(2026, 12, 8)));
     list.settings.autoFlash = 0;
