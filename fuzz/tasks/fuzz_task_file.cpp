@@ -15,7 +15,8 @@ std::string Bytes(FILE* f) {
     std::rewind(f);
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
     return bytes;
 }
 
@@ -61,9 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < first.tasks.count; ++i) {
         const qelvo::Task& a = *first.tasks.At(i);
         const qelvo::Task& b = *second.tasks.At(i);
-        if (std::strcmp(a.name.c_str(), b.name.c_str()) || std::strcmp(a.text.c_str(), b.text.c_str()) ||
-            a.state != b.state || a.isPublic != b.isPublic || a.priority != b.priority ||
-            std::memcmp(&a.start, &b.start, sizeof a.start) || std::memcmp(&a.end, &b.end, sizeof a.end))
+        if (std::strcmp(a.name.c_str(), b.name.c_str()) ||
+            std::strcmp(a.text.c_str(), b.text.c_str()) || a.state != b.state ||
+            a.isPublic != b.isPublic || a.priority != b.priority ||
+            std::memcmp(&a.start, &b.start, sizeof a.start) ||
+            std::memcmp(&a.end, &b.end, sizeof a.end))
             __builtin_trap();
     }
     if (Written(second) != written) __builtin_trap();

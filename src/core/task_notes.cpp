@@ -12,8 +12,8 @@ std::string TaskNotesPath(const char* projectFile) {
 }
 
 std::string TaskNotesForDelivery() {
-    const bool kept = TaskMail.mainOn && *TaskMail.mainOn && TaskMail.keyIsDelivery &&
-                      *TaskMail.keyIsDelivery;
+    const bool kept =
+        TaskMail.mainOn && *TaskMail.mainOn && TaskMail.keyIsDelivery && *TaskMail.keyIsDelivery;
     if (!kept || !Projects || !ProjectOpen()) return std::string();
     return TaskNotesPath(Projects->projectPath);
 }

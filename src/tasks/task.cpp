@@ -15,8 +15,8 @@ const char* const kSortTexts[kSortKeyCount] = {"by state", "by start date", "by 
                                                "by priority", "by type"};
 
 int WriteTime(FILE* file, const TaskTime& t) {
-    const uint16_t fields[8] = {t.year, t.month, t.dayOfWeek, t.day,
-                                t.hour, t.minute, t.second, t.milliseconds};
+    const uint16_t fields[8] = {t.year, t.month,  t.dayOfWeek, t.day,
+                                t.hour, t.minute, t.second,    t.milliseconds};
     for (uint16_t f : fields)
         if (!WriteUInt16(file, f)) return 0;
     return 1;
@@ -30,7 +30,9 @@ int ReadTime(FILE* file, TaskTime& t) {
     return 1;
 }
 
-int Sign(long long difference) { return difference < 0 ? -1 : difference > 0 ? 1 : 0; }
+int Sign(long long difference) {
+    return difference < 0 ? -1 : difference > 0 ? 1 : 0;
+}
 
 int CompareText(const String& a, const String& b) {
     return Sign(std::strcmp(a.c_str(), b.c_str())); // strcmp compares unsigned characters
@@ -40,12 +42,18 @@ enum Field { kState, kStart, kEnd, kPriority, kType, kName };
 
 int CompareField(const Task& a, const Task& b, Field field) {
     switch (field) {
-    case kState: return Sign(static_cast<long long>(a.state) - b.state);
-    case kStart: return CompareDays(a.start, b.start);
-    case kEnd: return CompareDays(a.end, b.end);
-    case kPriority: return Sign(static_cast<long long>(a.priority) - b.priority);
-    case kType: return CompareText(a.type, b.type);
-    case kName: return CompareText(a.name, b.name);
+    case kState:
+        return Sign(static_cast<long long>(a.state) - b.state);
+    case kStart:
+        return CompareDays(a.start, b.start);
+    case kEnd:
+        return CompareDays(a.end, b.end);
+    case kPriority:
+        return Sign(static_cast<long long>(a.priority) - b.priority);
+    case kType:
+        return CompareText(a.type, b.type);
+    case kName:
+        return CompareText(a.name, b.name);
     }
     return 0;
 }
@@ -61,7 +69,8 @@ const Field kOrders[kSortKeyCount][6] = {
 // One "%d" as scanf reads it: blanks, a sign, digits. Values past int are held at its ends.
 bool ReadNumber(const char*& p, int& value) {
     const char* q = p;
-    while (*q && std::isspace(static_cast<unsigned char>(*q))) ++q;
+    while (*q && std::isspace(static_cast<unsigned char>(*q)))
+        ++q;
     bool negative = false;
     if (*q == '+' || *q == '-') negative = *q++ == '-';
     if (!std::isdigit(static_cast<unsigned char>(*q))) return false;
@@ -200,14 +209,16 @@ TaskTime ParseDateEntry(const char* text, const platform::DateTime& today, bool 
 
 int32_t ParsePriority(const char* text) {
     const char* p = text ? text : "";
-    while (*p == ' ' || *p == '\t') ++p;
+    while (*p == ' ' || *p == '\t')
+        ++p;
     if (!std::isdigit(static_cast<unsigned char>(*p))) return 0;
     unsigned long long n = 0;
     for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
         n = n * 10 + static_cast<unsigned>(*p - '0');
         if (n > 0xFFFFFFFFull) return 0;
     }
-    while (*p == ' ' || *p == '\t') ++p;
+    while (*p == ' ' || *p == '\t')
+        ++p;
     if (*p) return 0;
     return static_cast<int32_t>(static_cast<uint32_t>(n));
 }

@@ -37,8 +37,8 @@ TaskFileLoad LoadTaskFile(const char* path, TaskView& view, Tableau<String>& typ
     return ReadTaskFile(file.get(), view, types, tasks, tasksRead);
 }
 
-TaskFileLoad ReadTaskFile(FILE* file, TaskView& view, Tableau<String>& types,
-                          Tableau<Task>& tasks, int* tasksRead) {
+TaskFileLoad ReadTaskFile(FILE* file, TaskView& view, Tableau<String>& types, Tableau<Task>& tasks,
+                          int* tasksRead) {
     if (tasksRead) *tasksRead = 0;
     int32_t version;
     if (!ReadInt32(file, version)) return TaskFileLoad::kDamaged;
@@ -53,19 +53,19 @@ TaskFileLoad ReadTaskFile(FILE* file, TaskView& view, Tableau<String>& types,
     Tableau<String> readTypes;
     if (!readTypes.fRead(file)) return TaskFileLoad::kDamaged;
     types.RemoveRange(0, 0);
-    while (readTypes.count) types.Append(readTypes.Detach(0));
+    while (readTypes.count)
+        types.Append(readTypes.Detach(0));
     const bool whole = ReadTasks(file, tasks);
     if (tasksRead) *tasksRead = tasks.count;
     return whole ? TaskFileLoad::kLoaded : TaskFileLoad::kDamaged;
 }
 
-int WriteTaskFile(FILE* file, const TaskView& view, Tableau<String>& types,
-                  Tableau<Task>& tasks) {
+int WriteTaskFile(FILE* file, const TaskView& view, Tableau<String>& types, Tableau<Task>& tasks) {
     if (!WriteInt32(file, 0)) return 0;
     for (int32_t flag : view.show)
         if (!WriteInt32(file, flag)) return 0;
-    return WriteInt32(file, view.inverse) && WriteInt32(file, view.sortKey) &&
-           types.fWrite(file) && tasks.fWrite(file);
+    return WriteInt32(file, view.inverse) && WriteInt32(file, view.sortKey) && types.fWrite(file) &&
+           tasks.fWrite(file);
 }
 
 bool SaveTaskFile(const char* path, const TaskView& view, Tableau<String>& types,

@@ -32,8 +32,8 @@ TaskFileLoad LoadTaskFile(const char* path, TaskView& view, Tableau<String>& typ
                           Tableau<Task>& tasks, int* tasksRead = nullptr);
 
 // The same from an open stream, read from its current position.
-TaskFileLoad ReadTaskFile(FILE* file, TaskView& view, Tableau<String>& types,
-                          Tableau<Task>& tasks, int* tasksRead = nullptr);
+TaskFileLoad ReadTaskFile(FILE* file, TaskView& view, Tableau<String>& types, Tableau<Task>& tasks,
+                          int* tasksRead = nullptr);
 
 // The whole file, written under a work name beside it and renamed over it in one step, so the
 // old file stays whole until the new one is. False (nothing changed) when it cannot be.

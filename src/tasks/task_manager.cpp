@@ -28,8 +28,8 @@ const IntField<TaskSettings> kTaskInts[] = {
     {"AutoFlash", &TaskSettings::autoFlash},
 };
 
-const char* const kCounterFormats[kStateCount] = {"to &Do : ", "&Coded : ", "&Tested : ",
-                                                  "&Ended: "};
+const char* const kCounterFormats[kStateCount] = {
+    "to &Do : ", "&Coded : ", "&Tested : ", "&Ended: "};
 
 std::string Cut(const std::string& text, size_t most) {
     return text.size() > most ? text.substr(0, most) : text;
@@ -43,8 +43,12 @@ struct FileCloser {
 
 } // namespace
 
-void TaskSettings::Load() { LoadInts(*this, "Tasks", kTaskInts); }
-void TaskSettings::Save() const { SaveInts(*this, "Tasks", kTaskInts); }
+void TaskSettings::Load() {
+    LoadInts(*this, "Tasks", kTaskInts);
+}
+void TaskSettings::Save() const {
+    SaveInts(*this, "Tasks", kTaskInts);
+}
 
 TaskShell* SetTaskShell(TaskShell* shell) {
     TaskShell* previous = CurrentShell;
@@ -52,7 +56,9 @@ TaskShell* SetTaskShell(TaskShell* shell) {
     return previous;
 }
 
-platform::DateTime TaskToday() { return platform::NowLocal(); }
+platform::DateTime TaskToday() {
+    return platform::NowLocal();
+}
 
 TaskManager::TaskManager(bool withSettings) : withSettings_(withSettings) {
     visible.owns = 0;
@@ -130,7 +136,9 @@ TaskFileLoad TaskManager::Load(const char* path) {
     return result;
 }
 
-bool TaskManager::Save() { return SaveTaskFile(taskFile.c_str(), view, types, tasks); }
+bool TaskManager::Save() {
+    return SaveTaskFile(taskFile.c_str(), view, types, tasks);
+}
 
 Task* TaskManager::CreateTask(const platform::DateTime& now) {
     Task* task = new Task();
@@ -210,8 +218,7 @@ bool AppendTaskNotice(const char* notesFile, const Task& task) {
     std::unique_ptr<FILE, FileCloser> file(platform::OpenFile(notesFile, "a"));
     if (!file) return false;
     const std::string dashes(70, '-');
-    if (!existed)
-        std::fprintf(file.get(), "%s\n  NOTIFICATIONS FOR ENDED TASKS\n", dashes.c_str());
+    if (!existed) std::fprintf(file.get(), "%s\n  NOTIFICATIONS FOR ENDED TASKS\n", dashes.c_str());
     std::fprintf(file.get(), "%s\n*** Task : %s ***\n%s\n", dashes.c_str(), task.name.c_str(),
                  task.text.c_str());
     return std::fflush(file.get()) == 0;
@@ -231,15 +238,17 @@ std::string TaskManager::FlashText(const platform::DateTime& today, bool& curren
         if (CompareDays(task.start, day) > 0 || CompareDays(day, task.end) > 0) continue;
         text += std::string(task.name.c_str()) + " (" +
                 Cut(platform::FormatShortDate(DateOf(task.start)), 69) + " to " +
-                Cut(platform::FormatShortDate(DateOf(task.end)), 69) + ")\r\nType : " +
-                task.type.c_str() + ", Priority : " + std::to_string(task.priority) +
+                Cut(platform::FormatShortDate(DateOf(task.end)), 69) +
+                ")\r\nType : " + task.type.c_str() +
+                ", Priority : " + std::to_string(task.priority) +
                 ", State : " + StateWord(task.state);
         text += std::string("\r\n") + task.text.c_str();
         text += "\r\n" + std::string(58, '-') + "\r\n";
     }
     current = !text.empty();
     text = current ? text + "That's all folks !" : "No task today !";
-    for (int s = 0; s < kStateCount; ++s) view.show[s] = kept.show[s];
+    for (int s = 0; s < kStateCount; ++s)
+        view.show[s] = kept.show[s];
     Refresh();
     return text;
 }

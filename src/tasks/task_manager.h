@@ -101,7 +101,7 @@ public:
     void ProjectOpened() override;
     void ProjectClosed() override;
 
-    Tableau<Task> tasks;   // in insertion order
+    Tableau<Task> tasks;    // in insertion order
     Ensemble<Task> visible; // not owning
     TaskView view;
     Tableau<String> types;

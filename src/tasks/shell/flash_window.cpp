@@ -31,17 +31,26 @@ void FlashWindow::Close() {
     if (current) DestroyWindow(current->Handle());
 }
 
-HWND FlashWindow::Current() { return current ? current->Handle() : nullptr; }
+HWND FlashWindow::Current() {
+    return current ? current->Handle() : nullptr;
+}
 
 INT_PTR FlashWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: OnInit(); return FALSE; // the focus is placed there
-    case WM_SIZE: FitText(); return TRUE;
-    case WM_CLOSE: DestroyWindow(Handle()); return TRUE;
+    case WM_INITDIALOG:
+        OnInit();
+        return FALSE; // the focus is placed there
+    case WM_SIZE:
+        FitText();
+        return TRUE;
+    case WM_CLOSE:
+        DestroyWindow(Handle());
+        return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) DestroyWindow(Handle()); // the system menu's Close
         return TRUE;
-    default: return FALSE;
+    default:
+        return FALSE;
     }
 }
 

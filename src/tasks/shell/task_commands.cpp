@@ -26,7 +26,9 @@ Win32TaskShell shell;
 
 } // namespace
 
-void OnTaskList(UINT, LPARAM) { TaskWindow::Open(static_cast<HWND>(AddonWindow)); }
+void OnTaskList(UINT, LPARAM) {
+    TaskWindow::Open(static_cast<HWND>(AddonWindow));
+}
 
 void OnFlash(UINT command, LPARAM) {
     if (!Tasks) return;
@@ -47,6 +49,8 @@ void OnFrameMinimized(bool minimized) {
         TaskWindow::ShowQuiet();
 }
 
-void InstallTaskShell() { SetTaskShell(&shell); }
+void InstallTaskShell() {
+    SetTaskShell(&shell);
+}
 
 } // namespace qelvo

@@ -11,13 +11,12 @@ namespace {
 
 TaskWindow* current = nullptr;
 
-const int kShowBoxes[kStateCount] = {IDC_TASK_SHOW_TODO, IDC_TASK_SHOW_CODED,
-                                     IDC_TASK_SHOW_TESTED, IDC_TASK_SHOW_ENDED};
+const int kShowBoxes[kStateCount] = {IDC_TASK_SHOW_TODO, IDC_TASK_SHOW_CODED, IDC_TASK_SHOW_TESTED,
+                                     IDC_TASK_SHOW_ENDED};
 // The fields and buttons that go with a usable selection.
-const int kCurrentControls[] = {IDC_TASK_NAME,   IDC_TASK_TYPE, IDC_TASK_STATE,
-                                IDC_TASK_PRIORITY, IDC_TASK_PUBLIC, IDC_TASK_START,
-                                IDC_TASK_END,    IDC_TASK_TEXT, IDC_TASK_REMOVE,
-                                IDC_TASK_OK};
+const int kCurrentControls[] = {IDC_TASK_NAME,   IDC_TASK_TYPE,  IDC_TASK_STATE, IDC_TASK_PRIORITY,
+                                IDC_TASK_PUBLIC, IDC_TASK_START, IDC_TASK_END,   IDC_TASK_TEXT,
+                                IDC_TASK_REMOVE, IDC_TASK_OK};
 
 std::string ItemText(HWND dialog, int id, int most) {
     std::string text(static_cast<size_t>(most) + 1, '\0');
@@ -26,13 +25,17 @@ std::string ItemText(HWND dialog, int id, int most) {
     return text;
 }
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool Checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 void Check(HWND dialog, int id, bool on) {
     CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-std::string ShortDate(const TaskTime& t) { return platform::FormatShortDate(DateOf(t)); }
+std::string ShortDate(const TaskTime& t) {
+    return platform::FormatShortDate(DateOf(t));
+}
 
 } // namespace
 
@@ -66,14 +69,23 @@ void TaskWindow::ShowQuiet() {
     if (current) ShowWindow(current->Handle(), SW_SHOWNOACTIVATE);
 }
 
-HWND TaskWindow::Current() { return current ? current->Handle() : nullptr; }
+HWND TaskWindow::Current() {
+    return current ? current->Handle() : nullptr;
+}
 
 INT_PTR TaskWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: OnInit(); return TRUE;
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-    case WM_CLOSE: DestroyWindow(Handle()); return TRUE; // destroyed, not hidden
-    default: return FALSE;
+    case WM_INITDIALOG:
+        OnInit();
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_CLOSE:
+        DestroyWindow(Handle());
+        return TRUE; // destroyed, not hidden
+    default:
+        return FALSE;
     }
 }
 
@@ -87,7 +99,8 @@ void TaskWindow::OnDestroyed() {
 void TaskWindow::OnInit() {
     HWND dialog = Handle();
     const TaskView& view = Tasks->view;
-    for (int s = 0; s < kStateCount; ++s) Check(dialog, kShowBoxes[s], view.show[s] != 0);
+    for (int s = 0; s < kStateCount; ++s)
+        Check(dialog, kShowBoxes[s], view.show[s] != 0);
     Check(dialog, IDC_TASK_INVERSE, view.inverse != 0);
     for (int key = 0; key < kSortKeyCount; ++key)
         SendDlgItemMessageA(dialog, IDC_TASK_SORT, CB_ADDSTRING, 0,
@@ -131,11 +144,20 @@ void TaskWindow::OnCommand(int id, int code) {
     case IDC_TASK_LIST:
         if (code == LBN_SELCHANGE) ShowTask(Selected());
         return;
-    case IDC_TASK_CREATE: OnCreate(); return;
-    case IDC_TASK_REMOVE: OnRemove(); return;
-    case IDC_TASK_OK: OnOk(); return;
-    case IDCANCEL: DestroyWindow(Handle()); return; // the system menu's Close
-    default: return; // "Help" has no command of its own
+    case IDC_TASK_CREATE:
+        OnCreate();
+        return;
+    case IDC_TASK_REMOVE:
+        OnRemove();
+        return;
+    case IDC_TASK_OK:
+        OnOk();
+        return;
+    case IDCANCEL:
+        DestroyWindow(Handle());
+        return; // the system menu's Close
+    default:
+        return; // "Help" has no command of its own
     }
 }
 
@@ -177,8 +199,8 @@ void TaskWindow::OnOk() {
     }
     FillList();
     Task* shown = Tasks->VisibleIndex(task) >= 0 ? task
-                  : Tasks->visible.count       ? Tasks->visible.At(0)
-                                               : nullptr;
+                  : Tasks->visible.count         ? Tasks->visible.At(0)
+                                                 : nullptr;
     Select(shown);
     ShowTask(shown);
 }
@@ -211,8 +233,7 @@ void TaskWindow::ShowTask(Task* task) {
     const int state = task ? task->state : kToDo;
     SendDlgItemMessageA(dialog, IDC_TASK_STATE, CB_SETCURSEL,
                         static_cast<WPARAM>(state >= 0 && state < kStateCount ? state : -1), 0);
-    SetDlgItemTextA(dialog, IDC_TASK_PRIORITY,
-                    std::to_string(task ? task->priority : 0).c_str());
+    SetDlgItemTextA(dialog, IDC_TASK_PRIORITY, std::to_string(task ? task->priority : 0).c_str());
     Check(dialog, IDC_TASK_PUBLIC, task && task->isPublic);
     SetDlgItemTextA(dialog, IDC_TASK_START, task ? ShortDate(task->start).c_str() : "");
     SetDlgItemTextA(dialog, IDC_TASK_END, task ? ShortDate(task->end).c_str() : "");
@@ -224,7 +245,8 @@ void TaskWindow::ApplyEnabling(bool always) {
     const int enabled = Tasks->FieldsEnabled(Selected()) ? 1 : 0;
     if (enabled == enabled_ && !always) return;
     enabled_ = enabled;
-    for (int id : kCurrentControls) EnableWindow(GetDlgItem(Handle(), id), enabled);
+    for (int id : kCurrentControls)
+        EnableWindow(GetDlgItem(Handle(), id), enabled);
 }
 
 TaskFields TaskWindow::ReadFields() const {

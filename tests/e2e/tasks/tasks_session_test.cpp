@@ -22,13 +22,21 @@ namespace qelvo {
 namespace automation {
 namespace {
 
-using testing_support::TempDir;
 using testing_support::TaskBytes;
+using testing_support::TempDir;
 
 // Ids of the task list window's controls.
 enum {
-    kSort = 1001, kInverse = 1002, kShowToDo = 1003, kShowEnded = 1006, kList = 1007,
-    kName = 1010, kType = 1011, kRemove = 1021, kOk = 1022, kFlashText = 1030,
+    kSort = 1001,
+    kInverse = 1002,
+    kShowToDo = 1003,
+    kShowEnded = 1006,
+    kList = 1007,
+    kName = 1010,
+    kType = 1011,
+    kRemove = 1021,
+    kOk = 1022,
+    kFlashText = 1030,
 };
 
 SYSTEMTIME Today() {
@@ -73,14 +81,17 @@ struct Project {
 
 std::string TaskFile(std::initializer_list<TaskBytes> tasks, int showToDo = 1, int sortKey = 1,
                      int inverse = 0) {
-    std::string bytes = testing_support::Head(showToDo, 1, 1, 1, inverse, sortKey,
-                                              {"Alpha", "Beta"}) +
-                        testing_support::Int32(static_cast<int32_t>(tasks.size()));
-    for (const TaskBytes& t : tasks) bytes += t.Bytes();
+    std::string bytes =
+        testing_support::Head(showToDo, 1, 1, 1, inverse, sortKey, {"Alpha", "Beta"}) +
+        testing_support::Int32(static_cast<int32_t>(tasks.size()));
+    for (const TaskBytes& t : tasks)
+        bytes += t.Bytes();
     return bytes;
 }
 
-HWND Dialog(const char* title) { return FindWindowA("#32770", title); }
+HWND Dialog(const char* title) {
+    return FindWindowA("#32770", title);
+}
 
 std::vector<std::string> ListLines(HWND dialog) {
     std::vector<std::string> lines;
@@ -100,8 +111,12 @@ std::string ItemText(HWND dialog, int id) {
     return text;
 }
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+bool Checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+bool Enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
 
 std::vector<std::string> Outbox() {
     char folder[MAX_PATH] = "";
@@ -109,7 +124,8 @@ std::vector<std::string> Outbox() {
     std::vector<platform::DirEntry> entries;
     platform::ListDirectory((std::string(folder) + "\\*.eml").c_str(), false, entries);
     std::vector<std::string> files;
-    for (const platform::DirEntry& e : entries) files.push_back(std::string(folder) + "\\" + e.name);
+    for (const platform::DirEntry& e : entries)
+        files.push_back(std::string(folder) + "\\" + e.name);
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -195,7 +211,8 @@ TEST(TasksSession, EndedTasksAreReadOnlyAndOnlyAPublicOneIsMailed) {
     EXPECT_EQ(lines[0].rfind("Private work\tBug\tended\t10\t", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].rfind("Public work\tBug\tENDED\t10\t", 0), 0u) << lines[1];
     EXPECT_EQ(ItemText(tasks, kName), "Public work");
-    for (int id : {kName, kType, kOk, kRemove}) EXPECT_FALSE(Enabled(tasks, id)) << id;
+    for (int id : {kName, kType, kOk, kRemove})
+        EXPECT_FALSE(Enabled(tasks, id)) << id;
 
     const std::vector<std::string> mails = Outbox();
     ASSERT_EQ(mails.size(), mailsBefore + 1) << "the private task sent nothing";

@@ -24,17 +24,17 @@ TEST(TasksCli, ShowPrintsTheVisibleLinesTheCountersAndTheFlash) {
     b.name = "Old bug", b.type = "Bug", b.state = 3, b.isPublic = 1;
     c.name = "Hidden", c.type = "Bug", c.state = 2;
     // Coded and ended shown, by priority, inverse.
-    const std::string file = scratch.Write(
-        "app.ide.tsk", Head(0, 1, 0, 1, 1, 3, {"Bug"}) + Int32(3) + a.Bytes() + b.Bytes() + c.Bytes());
+    const std::string file =
+        scratch.Write("app.ide.tsk", Head(0, 1, 0, 1, 1, 3, {"Bug"}) + Int32(3) + a.Bytes() +
+                                         b.Bytes() + c.Bytes());
     ToolRun run = Qelvo("tasks show " + Quoted(file) + " --today 2026-12-07", scratch);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "Old bug\tBug\tENDED\t10\t11/22/1996\t11/22/1996\n"
-              "Write docs\tDocumentation\tcoded\t2\t12/1/2026\t12/9/2026\n"
-              "--\nto &Do : 0\n&Coded : 1\n&Tested : 1\n&Ended: 1\n--\n"
-              "Write docs (12/1/2026 to 12/9/2026)\r\nType : Documentation, Priority : 2, "
-              "State : coded\r\nAll of it\r\n" + std::string(58, '-') +
-              "\r\nThat's all folks !\n");
+    EXPECT_EQ(run.out, "Old bug\tBug\tENDED\t10\t11/22/1996\t11/22/1996\n"
+                       "Write docs\tDocumentation\tcoded\t2\t12/1/2026\t12/9/2026\n"
+                       "--\nto &Do : 0\n&Coded : 1\n&Tested : 1\n&Ended: 1\n--\n"
+                       "Write docs (12/1/2026 to 12/9/2026)\r\nType : Documentation, Priority : 2, "
+                       "State : coded\r\nAll of it\r\n" +
+                           std::string(58, '-') + "\r\nThat's all folks !\n");
 }
 
 TEST(TasksCli, AFileThatDoesNotLoadShowsAFreshList) {

@@ -42,7 +42,8 @@ inline std::string Head(int toDo, int coded, int tested, int ended, int inverse,
                         std::initializer_list<const char*> types) {
     std::string bytes = Int32(0) + Int32(toDo) + Int32(coded) + Int32(tested) + Int32(ended) +
                         Int32(inverse) + Int32(sortKey) + Int32(static_cast<int32_t>(types.size()));
-    for (const char* t : types) bytes += Text(t);
+    for (const char* t : types)
+        bytes += Text(t);
     return bytes;
 }
 

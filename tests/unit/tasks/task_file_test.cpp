@@ -28,8 +28,8 @@ TEST(TaskFile, ReadsEveryFieldAndWritesTheSameBytesBack) {
     fix.end[0] = 2026, fix.end[1] = 3, fix.end[2] = 1;
     fix.text = "line one\r\nline two";
     TaskBytes empty;
-    const std::string bytes = Head(1, 0, 1, 0, 1, 3, {"Design", "", "Bug"}) + Int32(2) +
-                              fix.Bytes() + empty.Bytes();
+    const std::string bytes =
+        Head(1, 0, 1, 0, 1, 3, {"Design", "", "Bug"}) + Int32(2) + fix.Bytes() + empty.Bytes();
     TempDir dir;
     const std::string path = dir.Write("app.ide.tsk", bytes);
 
@@ -88,8 +88,8 @@ TEST(TaskFile, DamageKeepsWhatWasReadBeforeIt) {
     } cases[] = {
         {"a record of another version mid-list",
          head + Int32(3) + good + other.Bytes() + Named("third").Bytes(), 1, true},
-        {"a short second record", head + Int32(2) + good + Named("second").Bytes().substr(0, 20),
-         1, true},
+        {"a short second record", head + Int32(2) + good + Named("second").Bytes().substr(0, 20), 1,
+         true},
         {"fewer records than counted", head + Int32(5) + good, 1, true},
         {"no task count", head, 0, true},
         {"a short head", head.substr(0, 14), 0, false},

@@ -38,13 +38,15 @@ Task* Add(TaskManager& list, const char* name, int state, int priority, const ch
 // A file written in text mode, with LF ends.
 std::string TextFile(const TempDir& dir, const char* name) {
     std::string text = dir.Read(name);
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+        text.erase(at, 1);
     return text;
 }
 
 std::string Names(const TaskManager& list) {
     std::string names;
-    for (int i = 0; i < list.visible.count; ++i) names += list.visible.At(i)->name.c_str();
+    for (int i = 0; i < list.visible.count; ++i)
+        names += list.visible.At(i)->name.c_str();
     return names;
 }
 
@@ -67,9 +69,8 @@ TEST_F(SortFixture, EachKeyFallsThroughItsOrderAndTheInverseFlagReversesIt) {
         const char* text;
         const char* order;
     } cases[] = {
-        {0, "by state", "BEDCA"},    // state, then start, then end
-        {1, "by start date", "BEDCA"},
-        {2, "by end date", "CBEAD"}, // end, then state
+        {0, "by state", "BEDCA"},                                   // state, then start, then end
+        {1, "by start date", "BEDCA"}, {2, "by end date", "CBEAD"}, // end, then state
         {3, "by priority", "CBEAD"}, // priority, then state, start, end, type, name
         {4, "by type", "BEDAC"},     // type byte by byte: "Bug" < "Design" < "bug"
     };
@@ -297,9 +298,11 @@ TEST_F(EditFixture, TheFlashListsTheTasksOfTheDayOnly) {
     // In the list's order: by start date.
     EXPECT_EQ(list.FlashText(today, current),
               "Across (12/8/2025 to 1/1/2027)\r\nType : Design, Priority : 3, State : tested"
-              "\r\nSomething to do" + dashes +
-              "Today (12/7/2026 to 12/7/2026)\r\nType : Bug, Priority : 2, State : to do"
-              "\r\nSomething to do" + dashes + "That's all folks !");
+              "\r\nSomething to do" +
+                  dashes +
+                  "Today (12/7/2026 to 12/7/2026)\r\nType : Bug, Priority : 2, State : to do"
+                  "\r\nSomething to do" +
+                  dashes + "That's all folks !");
     EXPECT_TRUE(current);
     EXPECT_EQ(list.view.show[kToDo], 0);
     EXPECT_EQ(list.visible.count, 3);
