@@ -172,6 +172,18 @@ TEST(TasksSession, AProjectWithoutTaskFileKeepsTheLastFlagsAndCreatingShowsToDo)
     EXPECT_EQ(ItemText(tasks, kName), "New task");
     EXPECT_TRUE(Enabled(tasks, kOk));
     EXPECT_EQ(ItemText(tasks, kShowToDo), "to &Do : 1");
+
+    // A second one, removed after the question: the first is left, selected.
+    result = Play(session, project,
+                  "answer Tasks Create\n"
+                  "answer Tasks Ok \"1010=Second one\"\n"
+                  "answer Tasks Remove\n"
+                  "answer Warning Yes\n");
+    ASSERT_TRUE(result.passed) << Text(result.transcript);
+    EXPECT_NE(Text(result.transcript).find("Remove Second one ?"), std::string::npos)
+        << Text(result.transcript);
+    EXPECT_EQ(ListLines(tasks).size(), 1u);
+    EXPECT_EQ(ItemText(tasks, kName), "New task");
     SendMessageA(tasks, WM_CLOSE, 0, 0);
     EXPECT_EQ(Dialog("Tasks"), nullptr);
 
