@@ -226,6 +226,16 @@ TEST(TasksSession, EndedTasksAreReadOnlyAndOnlyAPublicOneIsMailed) {
     for (int id : {kName, kType, kOk, kRemove})
         EXPECT_FALSE(Enabled(tasks, id)) << id;
 
+    // The frame minimised hides the window with the bar; restored, it shows again.
+    HWND frame = FindWindowA("CPPFRAME", nullptr);
+    ASSERT_NE(frame, nullptr);
+    ShowWindow(frame, SW_MINIMIZE);
+    ASSERT_TRUE(Play(session, project, "wait 300\n").passed);
+    EXPECT_FALSE(IsWindowVisible(tasks));
+    ShowWindow(frame, SW_RESTORE);
+    ASSERT_TRUE(Play(session, project, "wait 300\n").passed);
+    EXPECT_TRUE(IsWindowVisible(tasks));
+
     const std::vector<std::string> mails = Outbox();
     ASSERT_EQ(mails.size(), mailsBefore + 1) << "the private task sent nothing";
     const std::string mail = testing_support::ReadWholeFile(mails.back());
