@@ -45,6 +45,36 @@ HWND FindButton(HWND dialog, const std::string& button) {
     return search.found;
 }
 
+// Sets a control as a user would: an edit's text; a drop-down list's or a list box's item (the
+// first whose text starts with the value), told to the dialog as the user's choice; a check
+// box "1" or "0", clicked when it differs.
+bool SetControl(HWND dialog, HWND control, const std::string& value) {
+    const std::string kind = Upper(host::WindowClassName(control));
+    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+    const WPARAM id = static_cast<WPARAM>(GetDlgCtrlID(control));
+    const LPARAM text = reinterpret_cast<LPARAM>(value.c_str());
+    if (kind == "COMBOBOX" && (style & 0x3) == CBS_DROPDOWNLIST) {
+        const LRESULT at = SendMessageA(control, CB_FINDSTRING, static_cast<WPARAM>(-1), text);
+        if (at == CB_ERR) return false;
+        SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(control));
+    } else if (kind == "LISTBOX") {
+        const LRESULT at = SendMessageA(control, LB_FINDSTRING, static_cast<WPARAM>(-1), text);
+        if (at == LB_ERR) return false;
+        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(control));
+    } else if (kind == "BUTTON" && ((style & 0xF) == BS_AUTOCHECKBOX ||
+                                    (style & 0xF) == BS_CHECKBOX)) {
+        const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        if (checked != (value == "1")) SendMessageA(control, BM_CLICK, 0, 0);
+    } else {
+        SetWindowTextA(control, value.c_str());
+    }
+    return true;
+}
+
 class AnswerAction final : public Action {
 public:
     explicit AnswerAction(const std::vector<std::string>& args)
@@ -69,7 +99,9 @@ public:
             int id = std::atoi(edit.substr(0, equals).c_str());
             HWND control = GetDlgItem(dialog, id);
             if (!control) return e.Fail("the dialog has no control " + std::to_string(id));
-            SetWindowTextA(control, edit.substr(equals + 1).c_str());
+            if (!SetControl(dialog, control, edit.substr(equals + 1)))
+                return e.Fail("the control " + std::to_string(id) + " has no item " +
+                              Quoted(edit.substr(equals + 1)));
         }
         HWND button = FindButton(dialog, button_);
         if (!button) return e.Fail("the dialog has no button " + Quoted(button_));

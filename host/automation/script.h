@@ -25,7 +25,8 @@ enum class StepKind {
     kType,          // type TEXT: type the text
     kMake,          // make [SHOT]: Project | Make all; SHOT is taken while its status window shows
     kAnswer,        // answer TITLE BUTTON [ID=TEXT...]: answer a dialog or message box (BUTTON
-                    // its text or its number; TITLE * for the topmost one)
+                    // its text or its number; TITLE * for the topmost one); ID=TEXT sets an
+                    // edit, picks a list's item starting with TEXT, or checks a box (1 or 0)
     kExpectStatus,  // expect-status TEXT: the status line shows the text ('*': any text)
     kExpectFile,    // expect-file PATH [TEXT]: the file exists (and holds the text)
     kExpectMenu,    // expect-menu ITEM...: the open popup's items, "-" for a separator

@@ -9,6 +9,7 @@
 #include "core/project_session.h"
 #include "core/recent_lists.h"
 #include "core/services.h"
+#include "core/task_notes.h"
 #include "core/tool_table.h"
 #include "delivery/delivery.h"
 #include "groupware/groupware_settings.h"
@@ -16,6 +17,7 @@
 #include "html/html_settings.h"
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
+#include "tasks/task_manager.h"
 #include "topbar/top_bar.h"
 
 #include <new>
@@ -81,6 +83,11 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     if (parts & kPartOptions) Create(Options, kPartOptions, services);
     // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
     if (parts & kPartMail) Create(Mail, kPartMail);
+    if (parts & kPartTasks) {
+        Create(Tasks, kPartTasks);
+        // The delivery's mail carries the notices the task list keeps for it.
+        DeliveryTaskNotes = TaskNotesForDelivery;
+    }
     if (parts & kPartGroupware) Create(Groupware, kPartGroupware);
     if (parts & kPartHtml) Create(Html, kPartHtml);
     if (parts & kPartCodeGenerator) Create(CodeGenerator, kPartCodeGenerator);
@@ -100,7 +107,11 @@ void DeleteParts(unsigned parts) {
     if (parts & kPartAutomation) Delete(Automation);
     if (parts & kPartStatus) Delete(Status);
     if (parts & kPartTools) Delete(Tools);
-    /* task list */
+    // The task list (its windows closed first, which saves its file), then the groupware settings.
+    if (parts & kPartTasks) {
+        Delete(Tasks);
+        DeliveryTaskNotes = nullptr;
+    }
     if (parts & kPartGroupware) Delete(Groupware);
     if (parts & kPartHtml) {
         // A generation still running uses the add-on's code: it ends first.
@@ -143,8 +154,9 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     // mail, the documentation's settings and the dialog code generator.
     CreateParts(kPartProjects, services, window, newShell);
     LoadRecentLists();
-    CreateParts(kPartOptions | kPartMail | kPartGroupware | kPartHtml | kPartCodeGenerator, services,
-                window, newShell);
+    CreateParts(kPartOptions | kPartMail | kPartTasks | kPartGroupware | kPartHtml |
+                    kPartCodeGenerator,
+                services, window, newShell);
     return true;
 }
 
@@ -156,7 +168,7 @@ void StopAddon(AddonShell& shell) {
     DeleteParts(kPartCodeGenerator | kPartMail | kPartQuickFind | kPartDelivery);
     shell.DeleteHooks();
     DeleteParts(kPartHelp | kPartEditorMenu | kPartTopBar | kPartCompletion | kPartEditorAccess |
-                kPartAutomation | kPartStatus | kPartTools | kPartGroupware | kPartHtml);
+                kPartAutomation | kPartStatus | kPartTools | kPartTasks | kPartGroupware | kPartHtml);
     // 3. Destroy the bar.
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;

@@ -46,8 +46,9 @@ enum AddonPart : unsigned {
     kPartCodeGenerator = 1u << 12, // the dialog code generator
     kPartHtml = 1u << 13,          // the documentation's settings
     kPartDelivery = 1u << 14,      // the delivery settings and its tool
-    kPartGroupware = 1u << 15,     // the groupware settings
-    kAllParts = (1u << 16) - 1,
+    kPartTasks = 1u << 15,         // the task list
+    kPartGroupware = 1u << 16,     // the groupware settings
+    kAllParts = (1u << 17) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's

@@ -16,6 +16,8 @@ int RunFind(int argc, char** argv);
 int RunXref(int argc, char** argv); // qelvo xref NAME DIR [--source MASK] [--no-recurse]
 // qelvo keywords extract SOURCE | complete PREFIX KWDFILE...
 int RunKeywords(int argc, char** argv);
+// qelvo tasks show TASKFILE [--today YYYY-MM-DD]
+int RunTasks(int argc, char** argv);
 
 // Prints "qelvo: <message>" on stderr and gives 2.
 int UsageError(const char* message);

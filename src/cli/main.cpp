@@ -75,6 +75,12 @@ std::string KeywordsLine() {
 }
 #endif
 
+#ifdef QELVO_HAVE_TASKS_COMMAND
+std::string TasksLine() {
+    return "a task file's visible list, its counters and the day's Quick Flash";
+}
+#endif
+
 const Command kCommands[] = {
 #ifdef QELVO_HAVE_RCGEN_COMMAND
     {"rcgen", RunRcgen, "rcgen DIR", RcgenLine, true},
@@ -94,6 +100,9 @@ const Command kCommands[] = {
 #ifdef QELVO_HAVE_KEYWORDS_COMMAND
     {"keywords", RunKeywords, "keywords extract SOURCE | complete PREFIX KWDFILE...",
      KeywordsLine, true},
+#endif
+#ifdef QELVO_HAVE_TASKS_COMMAND
+    {"tasks", RunTasks, "tasks show TASKFILE [--today YYYY-MM-DD]", TasksLine, true},
 #endif
     {nullptr, nullptr, nullptr, nullptr, false},
 };

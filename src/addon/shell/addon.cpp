@@ -9,6 +9,7 @@
 #include "core/system_description.h"
 #include "delivery/shell/delivery_run.h"
 #include "foundation/settings.h"
+#include "tasks/shell/task_commands.h"
 
 #include <windows.h>
 #include <ole2.h>
@@ -79,6 +80,7 @@ extern "C" __declspec(dllexport) void __stdcall BcwAddOnEntry(void* services) {
     try {
         if (services) {
             qelvo::InstallDeliveryRunner();
+            qelvo::InstallTaskShell();
             qelvo::StartAddon(static_cast<qelvo::ide::IdeServices*>(services), qelvo::shell);
         } else {
             qelvo::StopAddon(qelvo::shell);

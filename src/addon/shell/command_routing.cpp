@@ -14,6 +14,7 @@
 #include "ide/ide_commands.h"
 #include "navigation/shell/navigation_commands.h"
 #include "navigation/shell/quick_find_commands.h"
+#include "tasks/shell/task_commands.h"
 #include "topbar/node_commands.h"
 #include "topbar/shell/place_bar.h"
 #include "topbar/shell/topbar_commands.h"
@@ -79,8 +80,8 @@ const CommandRoute kCommandRoutes[] = {
      "project window created or destroyed: rebuild the bar (project menus)", OnProjectWindow},
     {kCmdPaintCaption, kCmdPaintCaption, "paint an editor's caption buttons (editor menu)",
      OnPaintCaption},
-    {kCmdTaskList, kCmdTaskList, "task list window (task list)", nullptr},
-    {kCmdFlashIfTasks, kCmdFlash, "daily task flash (task list)", nullptr},
+    {kCmdTaskList, kCmdTaskList, "task list window (task list)", OnTaskList},
+    {kCmdFlashIfTasks, kCmdFlash, "daily task flash (task list)", OnFlash},
     {kCmdMail, kCmdMail, "\"Mail...\": no action", nullptr},
     {kCmdGroupwareGet, kCmdGroupwareGet, "groupware get dialog (groupware get)", OnGroupwareGet},
     {kCmdGroupwareSend, kCmdGroupwareSend, "groupware send dialog (groupware send)",

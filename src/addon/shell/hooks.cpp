@@ -12,6 +12,7 @@
 #include "navigation/editor_menu.h"
 #include "navigation/quick_find.h"
 #include "navigation/title_buttons.h"
+#include "tasks/shell/task_commands.h"
 #include "topbar/top_bar.h"
 
 #include <cstring>
@@ -87,10 +88,13 @@ LRESULT MouseHook(int code, WPARAM wParam, LPARAM lParam) {
 void OnFrameSized(WPARAM sizeType) {
     if (!Bar || !Bar->settings.enabled || !Bar->settings.hideWithBCW) return;
     HWND bar = Hooks->addonWindow;
-    if ((sizeType & 1) && IsWindowVisible(bar))
+    if ((sizeType & 1) && IsWindowVisible(bar)) {
         ShowWindow(bar, SW_HIDE);
-    else if (!(sizeType & 1) && !IsWindowVisible(bar))
+        OnFrameMinimized(true); // the task list window goes with the bar
+    } else if (!(sizeType & 1) && !IsWindowVisible(bar)) {
         ShowWindow(bar, SW_SHOWNOACTIVATE);
+        OnFrameMinimized(false);
+    }
 }
 
 void OnFrameActivated(WPARAM state) {

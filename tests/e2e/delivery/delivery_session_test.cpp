@@ -1,11 +1,13 @@
 // The delivery in the stand-in IDE with the real add-on loaded from the registry: chosen from
 // the Tool menu, it lists the one changed file of the DELIVERY pool, copies it with its date,
 // shows the folder in the message window and mails the result; run again, nothing is left to
-// deliver. A type without a directory stops it with the missing-directory message.
+// deliver. A type without a directory stops it with the missing-directory message. A public
+// task ended before the delivery travels with its mail, kept meanwhile beside the project.
 #include "../addon_session.h"
 #include "host_test_support.h"
 #include "platform/platform.h"
 #include "session.h"
+#include "task_bytes.h"
 #include "temp_dir.h"
 
 #include <windows.h>
@@ -104,6 +106,14 @@ TEST(DeliverySession, TheChangedFileIsDeliveredWithItsDateAndMailed) {
                    TextOption("Qelvo_ODR_REP_0", bin) + TextOption("Qelvo_ODR_TYP_1", ".hlp") +
                    TextOption("Qelvo_ODR_REP_1", help) + IntOption("Qelvo_NB_MAIL", 1) +
                    TextOption("Qelvo_MAIL_PJ_0", "team@example.com"));
+    testing_support::TaskBytes task;
+    task.name = "Public work";
+    task.type = "Bug";
+    task.firstPublic = task.isPublic = 1;
+    task.text = "Release notes written";
+    dir.Write("APP\\APP.IDE.tsk", testing_support::Head(1, 1, 1, 1, 0, 1, {}) +
+                                      testing_support::Int32(1) + task.Bytes());
+    const std::string notes = project + "\\APP.IDE.tsk.txt";
     SetCurrentDirectoryA(project.c_str());
     {
         StandInSession session;
@@ -111,6 +121,10 @@ TEST(DeliverySession, TheChangedFileIsDeliveredWithItsDateAndMailed) {
         ScriptResult result = PlayScript(
             session,
             "project APP.IDE\n"
+            "command 171\n"
+            "answer Tasks Ok 1012=ended\n"
+            "expect-file APP.IDE.tsk.txt \"*** Task : Public work ***\"\n"
+            "project APP.IDE\n" // opened again: the task list window closes
             "menu \"Tool/Qelvo Delivery\"\n"
             "answer \"Qelvo Delivery\" Proceed\n"
             "expect-status \"Delivery terminated\"\n"
@@ -135,6 +149,9 @@ TEST(DeliverySession, TheChangedFileIsDeliveredWithItsDateAndMailed) {
     EXPECT_NE(mail.find("Delivery : APP : 1 file ("), std::string::npos) << mail;
     EXPECT_NE(mail.find(exe + " delivered to " + bin), std::string::npos) << mail;
     EXPECT_NE(mail.find("team@example.com"), std::string::npos) << mail;
+    EXPECT_NE(mail.find("*** Task : Public work ***"), std::string::npos) << mail;
+    EXPECT_NE(mail.find("Release notes written"), std::string::npos) << mail;
+    EXPECT_FALSE(platform::FileExists(notes.c_str())) << "sent: the notes go";
     uint16_t date = 0, time = 0;
     ASSERT_TRUE(platform::GetFileDosTime((bin + "\\APP.EXE").c_str(), date, time));
     EXPECT_EQ(platform::PackDosDate(1996, 12, 5), date);

@@ -156,7 +156,7 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_TRUE(shell.servicesAtDestroy) << "the services go after the bar";
     EXPECT_EQ(GroupOrder(registry.writeLog),
               (std::vector<std::string>{"TopBar", "Mail", "QuickFind", "Menus", "TopBar",
-                                        "Completion", "General", "Groupware", "HTML"}))
+                                        "Completion", "General", "Tasks", "Groupware", "HTML"}))
         << "the recent lists first, then the parts";
     EXPECT_EQ(ide.ServiceReferences(), 0u);
     EXPECT_EQ(ide.OverReleases(), 0u);
@@ -240,7 +240,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         {kPartCompletion, "Completion"}, {kPartAutomation, "General"}, {kPartStatus, nullptr},
         {kPartTools, nullptr},         {kPartProjects, nullptr},     {kPartOptions, nullptr},
         {kPartMail, "Mail"},           {kPartEditorAccess, nullptr}, {kPartHtml, "HTML"},
-        {kPartDelivery, nullptr},      {kPartGroupware, "Groupware"},
+        {kPartDelivery, nullptr},      {kPartTasks, "Tasks"},         {kPartGroupware, "Groupware"},
     };
     testing_support::TempDir dir;
     std::string project =
@@ -277,7 +277,7 @@ TEST(Lifecycle, APartThatCannotBeMadeIsLeftOut) {
         EXPECT_EQ(ProjectClientImpl::Live(), 0);
         std::vector<std::string> groups = GroupOrder(registry.writeLog);
         for (const char* group :
-             {"QuickFind", "Menus", "Completion", "General", "Mail", "Groupware", "HTML"})
+             {"QuickFind", "Menus", "Completion", "General", "Mail", "Tasks", "Groupware", "HTML"})
             EXPECT_EQ(std::count(groups.begin(), groups.end(), group),
                       c.group && std::string(c.group) == group ? 0 : 1)
                 << group;
