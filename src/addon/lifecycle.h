@@ -46,7 +46,8 @@ enum AddonPart : unsigned {
     kPartCodeGenerator = 1u << 12, // the dialog code generator
     kPartHtml = 1u << 13,          // the documentation's settings
     kPartDelivery = 1u << 14,      // the delivery settings and its tool
-    kAllParts = (1u << 15) - 1,
+    kPartOptionsChapter = 1u << 15, // the options chapter, registered with the IDE
+    kAllParts = (1u << 16) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's
