@@ -27,6 +27,7 @@ std::unique_ptr<Action> MakeTypeAction(const std::string& text);
 
 // Dialogs and message boxes (actions_dialog.cpp).
 std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args);
+std::unique_ptr<Action> MakePageAction(const std::vector<std::string>& args);
 
 // The IDE: project, files, Make, commands, expectations, screenshots (actions_ide.cpp).
 std::unique_ptr<Action> MakeProjectAction(const std::string& path, bool project);

@@ -34,6 +34,8 @@ enum class StepKind {
     kScreenshot,    // screenshot NAME [screen|frame|bar|popup|dialog|EDITOR]: a PNG
     kWait,          // wait MILLISECONDS
     kTimeout,       // timeout SECONDS: the time each following step may take
+    kPage,          // page TITLE [ID=TEXT|ID=click...]: in the open options dialog, show the page of
+                    // that title, set its edits and click its buttons
 };
 
 struct ScriptStep {

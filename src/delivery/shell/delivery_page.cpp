@@ -41,18 +41,20 @@ void DeliveryPage::LoadControls() {
     HWND list = PageItem(*this, kList);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     const bool open = ProjectOpen() != 0;
-    if (Delivery) {
+    SetPageText(*this, kEdit, "");
+    if (Delivery) SetPageCheck(*this, 1010, Delivery->enabled);
+    // Without a project there are no entries to show.
+    if (Delivery && open) {
         // The entries follow the DELIVERY pool's types first, as a delivery run does.
         std::vector<DeliveryNode> pool;
-        const bool found = open && ReadDeliveryNodes(ProjectServiceOrNull(), pool);
-        if (open) SyncDeliveryTypes(Delivery->pairs, found ? &pool : nullptr);
+        const bool found = ReadDeliveryNodes(ProjectServiceOrNull(), pool);
+        SyncDeliveryTypes(Delivery->pairs, found ? &pool : nullptr);
         for (int i = 0; i < Delivery->pairs.count; ++i) {
             const OneDelRep* pair = Delivery->pairs.At(i);
             std::string line = std::string(pair->type.c_str()) + ":" + pair->folder.c_str();
             if (line.size() > kMaxLine) line.resize(kMaxLine);
             SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
         }
-        SetPageCheck(*this, 1010, Delivery->enabled);
         if (Delivery->pairs.count > 0) {
             SendMessageA(list, LB_SETCURSEL, 0, 0);
             SetPageText(*this, kEdit, Delivery->pairs.At(0)->folder.c_str());

@@ -453,6 +453,58 @@ TEST_F(OptionsSession, EveryPagesValuesSurviveOkARestartAndTheReopenedProject) {
     EXPECT_EQ(afterRestart, expected);
 }
 
+// The help viewer's window: WinHelpA hands it each request (command, data) as WM_COPYDATA.
+std::vector<std::pair<unsigned, long>> helpRequests;
+LRESULT CALLBACK HelpViewer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+    struct Header {
+        WORD size, command;
+        LONG data, reserved;
+        WORD ofsFilename, ofsData;
+    };
+    const COPYDATASTRUCT* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (copy && copy->cbData >= sizeof(Header)) {
+        const Header* h = static_cast<const Header*>(copy->lpData);
+        helpRequests.push_back({h->command, h->data});
+    }
+    return 1;
+}
+
+TEST_F(OptionsSession, HelpOpensEachPagesTopic) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = HelpViewer;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "MS_WINHELP";
+    ASSERT_TRUE(RegisterClassA(&wc));
+    HWND viewer = CreateWindowA("MS_WINHELP", "Help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    helpRequests.clear();
+    {
+        StandInSession session;
+        ASSERT_TRUE(session.Start());
+        ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
+            for (const char* title : {"Qelvo AddOn for Borland C++", "General options", "Editor menu",
+                                      "Top screen bar", "Keyword completion", "Project delivery",
+                                      "Mail", "HTML generation", "Qelvo Windows"}) {
+                ShowPage(dialog, title);
+                Press(dialog, IDHELP);
+            }
+            // F1 in a page's control asks the dialog for the shown page's help.
+            HWND page = ShowPage(dialog, "Keyword completion");
+            HELPINFO info = {sizeof info, HELPINFO_WINDOW, 1010, GetDlgItem(page, 1010), 0, {0, 0}};
+            SendMessageA(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+            Press(dialog, IDCANCEL);
+        }));
+        EXPECT_TRUE(session.Close());
+    }
+    DestroyWindow(viewer);
+    UnregisterClassA("MS_WINHELP", wc.hInstance);
+    std::vector<long> contexts;
+    for (const auto& r : helpRequests)
+        if (r.first == 1) contexts.push_back(r.second); // HELP_CONTEXT
+    EXPECT_EQ(contexts, (std::vector<long>{8, 9, 10, 12, 16, 19, 8, 8, 8, 16}));
+}
+
 // A page-by-page picture of the chapter in the options dialog.
 TEST_F(OptionsSession, ScreenshotsOfEveryPage) {
     CreateDirectoryA(QELVO_SHOTS_DIR, nullptr);
