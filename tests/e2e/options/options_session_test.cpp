@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -351,6 +352,10 @@ TEST_F(OptionsSession, TheMailListIsCopiedFromOneProjectAndPastedInAnother) {
     EXPECT_TRUE(session.Close());
 }
 
+void SetCheck(HWND page, int id, bool on) {
+    if (Checked(page, id) != on) Click(page, id);
+}
+
 // What the test reads back from the pages, page by page.
 Lines ReadAll(HWND dialog) {
     Lines values;
@@ -377,10 +382,6 @@ Lines ReadAll(HWND dialog) {
     page = ShowPage(dialog, "Qelvo Windows");
     values.push_back(std::to_string(Checked(page, 1010)) + std::to_string(Checked(page, 1011)));
     return values;
-}
-
-void SetCheck(HWND page, int id, bool on) {
-    if (Checked(page, id) != on) Click(page, id);
 }
 
 TEST_F(OptionsSession, EveryPagesValuesSurviveOkARestartAndTheReopenedProject) {
@@ -451,6 +452,45 @@ TEST_F(OptionsSession, EveryPagesValuesSurviveOkARestartAndTheReopenedProject) {
         EXPECT_TRUE(session.Close());
     }
     EXPECT_EQ(afterRestart, expected);
+}
+
+TEST_F(OptionsSession, TheBarAndTheDeliveryToolFollowTheirSwitchesAtOnce) {
+    StandInSession session;
+    ASSERT_TRUE(session.Start());
+    Play(session, "project APP.IDE\n");
+    HWND bar = FindWindowA("QADO", nullptr);
+    ASSERT_NE(bar, nullptr);
+    auto onPages = [&](const std::function<void(HWND)>& change) {
+        return InOptionsDialog(session, [&](HWND dialog) {
+            change(dialog);
+            Press(dialog, IDOK);
+        });
+    };
+    auto topmost = [&] { return (GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    const size_t toolsBefore = session.ide.Tools().ToolMenu().size();
+    ASSERT_TRUE(onPages([](HWND dialog) {
+        HWND page = ShowPage(dialog, "Top screen bar");
+        Type(page, 1011, "-1");
+        SetCheck(page, 1023, true);
+        SetCheck(page, 1010, false);
+        SetCheck(ShowPage(dialog, "Project delivery"), 1010, false);
+    }));
+    RECT placed;
+    GetWindowRect(bar, &placed);
+    EXPECT_EQ(placed.left, -1);
+    EXPECT_TRUE(topmost());
+    EXPECT_FALSE(IsWindowVisible(bar));
+    EXPECT_EQ(session.ide.Tools().ToolMenu().size(), toolsBefore - 1);
+    ASSERT_TRUE(onPages([](HWND dialog) {
+        HWND page = ShowPage(dialog, "Top screen bar");
+        SetCheck(page, 1023, false);
+        SetCheck(page, 1010, true);
+        SetCheck(ShowPage(dialog, "Project delivery"), 1010, true);
+    }));
+    // Off again, the bar is topmost only while the frame is active, which it is again here.
+    EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_EQ(session.ide.Tools().ToolMenu().size(), toolsBefore);
+    EXPECT_TRUE(session.Close());
 }
 
 // The help viewer's window: WinHelpA hands it each request (command, data) as WM_COPYDATA.
