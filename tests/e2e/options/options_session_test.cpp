@@ -252,6 +252,56 @@ TEST_F(OptionsSession, RemovingTheLastKeywordFileLeavesNoCompletion) {
     EXPECT_TRUE(session.Close());
 }
 
+// Chooses a file in the next open-file dialog of that title, from a thread timer that runs in
+// the dialog's modal loop.
+struct FileChoice {
+    std::string title, path;
+    int answered = 0;
+};
+FileChoice* fileChoice = nullptr;
+void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowA("#32770", fileChoice->title.c_str());
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    SetDlgItemTextA(dialog, 1148, fileChoice->path.c_str()); // the file name's combo box
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    ++fileChoice->answered;
+}
+
+TEST_F(OptionsSession, AnExtractedKeywordFileIsListedAtTheSelectedLineAndCompletes) {
+    SetValue(std::string(kAddonKey) + "\\Completion", "NbFiles", "1");
+    SetValue(std::string(kAddonKey) + "\\Completion\\Files", "Entry0",
+             QELVO_SAMPLES_DIR "\\win32.kwd");
+    dir.Write("APP\\notes.kwd", "alpha\n");
+    StandInSession session;
+    ASSERT_TRUE(session.Start());
+    BoxAnswerer boxes({{"Warning", IDOK}});
+    FileChoice source{"Open a source file...", project + "\\src\\main.cpp"};
+    FileChoice itself{"Open a source file...", project + "\\notes.kwd"};
+    Lines files;
+    ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
+        HWND page = ShowPage(dialog, "Keyword completion");
+        fileChoice = &itself; // a keyword file would be written over its source: refused
+        SetTimer(nullptr, 0, 50, ChooseFile);
+        Click(page, 1017);
+        fileChoice = &source;
+        SetTimer(nullptr, 0, 50, ChooseFile);
+        Click(page, 1017);
+        files = ListLines(page, 1011);
+        Press(dialog, IDOK);
+    }));
+    fileChoice = nullptr;
+    EXPECT_EQ(itself.answered, 1);
+    EXPECT_EQ(source.answered, 1);
+    EXPECT_EQ(boxes.texts, Lines{"Warning: Impossible to extract keywords"});
+    EXPECT_EQ(files, (Lines{project + "\\src\\main.kwd", QELVO_SAMPLES_DIR "\\win32.kwd"}));
+    Play(session, "project APP.IDE\nopen src\\main.cpp\nkey Ctrl+End\ntype \"// DrawA\"\n"
+                  "key quote\nmenu File/Save\n"
+                  "expect-file src\\main.cpp \"// DrawAll\"\n");
+    EXPECT_TRUE(session.Close());
+}
+
 TEST_F(OptionsSession, DeliveryAndMailPagesAreDisabledWithoutAProject) {
     StandInSession session;
     ASSERT_TRUE(session.Start());
