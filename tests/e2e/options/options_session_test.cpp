@@ -143,20 +143,26 @@ TEST_F(OptionsSession, TheEditorMenuSizeIsTenToNinetyNine) {
     EXPECT_TRUE(session.Close());
 }
 
+// That part of the screen as it is now.
+host::Screenshot Crop(const RECT& r) {
+    host::Screenshot screen, part;
+    if (!host::CaptureScreen(screen)) return part;
+    part.width = r.right - r.left;
+    part.height = r.bottom - r.top;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const uint32_t p = screen.Pixel(x, y);
+            part.rgb.insert(part.rgb.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+        }
+    return part;
+}
+
 // The caption of the editor as it is on the screen.
 host::Screenshot Caption(HWND editor) {
     RECT r;
     GetWindowRect(editor, &r);
-    host::Screenshot screen, caption;
-    if (!host::CaptureScreen(screen)) return caption;
-    caption.width = r.right - r.left;
-    caption.height = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
-    for (int y = r.top; y < r.top + caption.height; ++y)
-        for (int x = r.left; x < r.right; ++x) {
-            const uint32_t p = screen.Pixel(x, y);
-            caption.rgb.insert(caption.rgb.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-        }
-    return caption;
+    r.bottom = r.top + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    return Crop(r);
 }
 
 size_t Differing(const host::Screenshot& a, const host::Screenshot& b) {
@@ -617,15 +623,7 @@ TEST_F(OptionsSession, ScreenshotsOfEveryPage) {
             GdiFlush();
             RECT r;
             GetWindowRect(dialog, &r);
-            host::Screenshot screen, shot;
-            if (!host::CaptureScreen(screen)) continue;
-            shot.width = r.right - r.left;
-            shot.height = r.bottom - r.top;
-            for (int y = r.top; y < r.bottom; ++y)
-                for (int x = r.left; x < r.right; ++x) {
-                    const uint32_t p = screen.Pixel(x, y);
-                    shot.rgb.insert(shot.rgb.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-                }
+            const host::Screenshot shot = Crop(r);
             char name[40];
             snprintf(name, sizeof name, "\\page-%02d.png", static_cast<int>(i));
             written += host::WritePng(shot, QELVO_SHOTS_DIR + std::string(name)) ? 1 : 0;
