@@ -108,7 +108,8 @@ HTREEITEM FindTreeItem(HWND tree, HTREEITEM item, const std::string& title) {
         data.cchTextMax = sizeof text;
         SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
         if (title == text) return item;
-        if (HTREEITEM found = FindTreeItem(tree, TreeView_GetChild(tree, item), title)) return found;
+        if (HTREEITEM found = FindTreeItem(tree, TreeView_GetChild(tree, item), title))
+            return found;
     }
     return nullptr;
 }
@@ -122,7 +123,8 @@ public:
         if (!e.Idle()) return e.WaitFor("the IDE to be idle");
         HWND dialog = nullptr;
         for (HWND candidate : ThreadWindows("#32770"))
-            if (!dialog && host::WindowText(candidate) == host::kOptionsDialogTitle) dialog = candidate;
+            if (!dialog && host::WindowText(candidate) == host::kOptionsDialogTitle)
+                dialog = candidate;
         if (!dialog) return e.WaitFor("the options dialog");
         HWND tree = GetDlgItem(dialog, host::kOptionsTreeId);
         HTREEITEM item = FindTreeItem(tree, TreeView_GetRoot(tree), title_);

@@ -93,8 +93,8 @@ int OptionsDialog::Run(HWND owner) {
                kWidth - 14, 12);
     layout.Add(win32::kButtonControl, IDOK, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 169,
                kButtonsY, 50, 14);
-    layout.Add(win32::kButtonControl, IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP,
-               kWidth - 113, kButtonsY, 50, 14);
+    layout.Add(win32::kButtonControl, IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, kWidth - 113,
+               kButtonsY, 50, 14);
     layout.Add(win32::kButtonControl, IDHELP, "Help", BS_PUSHBUTTON | WS_TABSTOP, kWidth - 57,
                kButtonsY, 50, 14);
     return static_cast<int>(RunModal(ModuleInstance(), layout.Get(), owner));
@@ -153,7 +153,8 @@ void OptionsDialog::OnInit() {
             if (heads) head = entry->item;
             entries_.push_back(std::move(entry));
         }
-        if (head != TVI_ROOT) SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(head));
+        if (head != TVI_ROOT)
+            SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(head));
     }
     if (!entries_.empty())
         SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET,
@@ -198,8 +199,8 @@ void OptionsDialog::Select(PageEntry* entry) {
 
 bool OptionsDialog::MakePage(PageEntry& entry) {
     HINSTANCE module = static_cast<HINSTANCE>(entry.page->GetInstance());
-    HWND window = CreateDialogParamA(module, MAKEINTRESOURCEA(entry.page->GetDialogId()),
-                                     Handle(), PageProcedure, reinterpret_cast<LPARAM>(&entry));
+    HWND window = CreateDialogParamA(module, MAKEINTRESOURCEA(entry.page->GetDialogId()), Handle(),
+                                     PageProcedure, reinterpret_cast<LPARAM>(&entry));
     if (!window) return false;
     RECT at = {kPageX, 7, 0, 0};
     MapDialogRect(Handle(), &at);
@@ -241,8 +242,7 @@ INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         return FALSE;
     case WM_COMMAND:
         if (PageEntry* entry = reinterpret_cast<PageEntry*>(GetWindowLongPtrA(window, DWLP_USER)))
-            entry->page->OnCommand(LOWORD(wParam), reinterpret_cast<void*>(lParam),
-                                   HIWORD(wParam));
+            entry->page->OnCommand(LOWORD(wParam), reinterpret_cast<void*>(lParam), HIWORD(wParam));
         return TRUE;
     case WM_HELP:
         if (PageEntry* entry = reinterpret_cast<PageEntry*>(GetWindowLongPtrA(window, DWLP_USER)))

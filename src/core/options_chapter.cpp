@@ -108,7 +108,8 @@ IMpdChapterAddon::IMpdChapterAddon() {
 }
 
 IMpdChapterAddon::~IMpdChapterAddon() {
-    for (int i = 0; i < pages.count; ++i) pages.At(i)->Release();
+    for (int i = 0; i < pages.count; ++i)
+        pages.At(i)->Release();
     pages.RemoveRange(0, 0);
 }
 

@@ -16,11 +16,11 @@ extern const char kPageErrorTitle[]; // "Qelvo Addon error"
 
 // Notification codes the pages act on (those of buttons, edits and list boxes).
 enum PageNotification : int32_t {
-    kNotifyClicked = 0,        // a button clicked
-    kNotifySelChange = 1,      // a list box's selection changed
-    kNotifyButtonFocus = 6,    // a button got the focus
-    kNotifyEditFocus = 256,    // an edit got the focus
-    kNotifyEditChange = 768,   // an edit's text changed
+    kNotifyClicked = 0,      // a button clicked
+    kNotifySelChange = 1,    // a list box's selection changed
+    kNotifyButtonFocus = 6,  // a button got the focus
+    kNotifyEditFocus = 256,  // an edit got the focus
+    kNotifyEditChange = 768, // an edit's text changed
 };
 
 // A control's description, shown in the options dialog's description line.
@@ -35,8 +35,7 @@ struct ControlHint {
 class AddonPageBase : public Basic, public ide::IUnknownImp<ide::IMpdPage> {
 public:
     AddonPageBase(int32_t dialogId, int32_t flags, const char* title, unsigned long helpContext,
-                  const char* description, const ControlHint* hints = nullptr,
-                  int hintCount = 0);
+                  const char* description, const ControlHint* hints = nullptr, int hintCount = 0);
     AddonPageBase(const AddonPageBase&) = delete;
     AddonPageBase& operator=(const AddonPageBase&) = delete;
 

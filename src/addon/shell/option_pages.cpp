@@ -16,18 +16,21 @@
 namespace qelvo {
 
 namespace {
-template <class Page> AddonPageBase* Make() { return new (std::nothrow) Page(); }
+template <class Page> AddonPageBase* Make() {
+    return new (std::nothrow) Page();
+}
 } // namespace
 
 void BuildPages(IMpdChapterAddon& chapter) {
     // Positions 7 ("Task management", 109) and 8 ("Groupware", 110) come with their features,
     // between the mail and the HTML pages.
     AddonPageBase* pages[] = {
-        Make<FrontPage>(),   Make<GeneralPage>(),  Make<EditorPage>(), Make<TopMenuPage>(),
-        Make<CompletionPage>(), Make<DeliveryPage>(), Make<MailPage>(),   Make<HTMLPage>(),
-        Make<QelvoWindowsPage>(),
+        Make<FrontPage>(),   Make<GeneralPage>(),    Make<EditorPage>(),
+        Make<TopMenuPage>(), Make<CompletionPage>(), Make<DeliveryPage>(),
+        Make<MailPage>(),    Make<HTMLPage>(),       Make<QelvoWindowsPage>(),
     };
-    for (AddonPageBase* page : pages) chapter.AddPage(page);
+    for (AddonPageBase* page : pages)
+        chapter.AddPage(page);
 }
 
 void InstallOptionPages() {

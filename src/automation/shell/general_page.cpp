@@ -23,9 +23,12 @@ struct Switch {
     int GeneralSettings::*field;
 };
 const Switch kSwitches[] = {
-    {1010, &GeneralSettings::viewOnOpen},          {1011, &GeneralSettings::clearOnMake},
-    {1012, &GeneralSettings::closeOnMake},         {1019, &GeneralSettings::closeProjectOnMake},
-    {1020, &GeneralSettings::iconizeStatusOnMake}, {1015, &GeneralSettings::timerSave},
+    {1010, &GeneralSettings::viewOnOpen},
+    {1011, &GeneralSettings::clearOnMake},
+    {1012, &GeneralSettings::closeOnMake},
+    {1019, &GeneralSettings::closeProjectOnMake},
+    {1020, &GeneralSettings::iconizeStatusOnMake},
+    {1015, &GeneralSettings::timerSave},
     {1018, &GeneralSettings::unic},
 };
 } // namespace
@@ -43,13 +46,15 @@ bool GeneralPage::CheckControls() {
 
 void GeneralPage::LoadControls() {
     if (!Automation) return;
-    for (const Switch& s : kSwitches) SetPageCheck(*this, s.id, Automation->settings.*s.field);
+    for (const Switch& s : kSwitches)
+        SetPageCheck(*this, s.id, Automation->settings.*s.field);
     SetPageNumber(*this, 1016, Automation->settings.timerCount);
 }
 
 void GeneralPage::SaveControls() {
     if (!Automation) return;
-    for (const Switch& s : kSwitches) Automation->settings.*s.field = PageChecked(*this, s.id);
+    for (const Switch& s : kSwitches)
+        Automation->settings.*s.field = PageChecked(*this, s.id);
     int minutes = 0;
     if (ReadPageNumber(*this, 1016, false, minutes)) Automation->settings.timerCount = minutes;
 }

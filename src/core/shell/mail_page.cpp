@@ -19,8 +19,7 @@ const ControlHint kHints[] = {
     {1013, "Create a new entry"},
     {1014, "Delete a recipient"},
 };
-constexpr int kList = 1011, kEdit = 1012, kNew = 1013, kDelete = 1014, kCopy = 1015,
-              kPaste = 1016;
+constexpr int kList = 1011, kEdit = 1012, kNew = 1013, kDelete = 1014, kCopy = 1015, kPaste = 1016;
 constexpr int kMaxLine = 298;
 
 std::string LineText(HWND list, int line) {
@@ -56,7 +55,8 @@ void MailPage::SaveControls() {
     HWND list = PageItem(*this, kList);
     const int lines = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     Mail->recipients.RemoveRange(0, 0);
-    for (int i = 0; i < lines; ++i) Mail->recipients.Append(new String(LineText(list, i).c_str()));
+    for (int i = 0; i < lines; ++i)
+        Mail->recipients.Append(new String(LineText(list, i).c_str()));
     WriteProjectOptions();
 }
 
@@ -130,7 +130,8 @@ void MailPage::CopyList() {
     const int lines = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     if (!Mail || lines <= 0) return;
     Mail->addresses.RemoveRange(0, 0);
-    for (int i = 0; i < lines; ++i) Mail->addresses.Append(new String(LineText(list, i).c_str()));
+    for (int i = 0; i < lines; ++i)
+        Mail->addresses.Append(new String(LineText(list, i).c_str()));
     EnablePageItems(*this, kPaste, kPaste, true);
 }
 

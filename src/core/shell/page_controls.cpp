@@ -6,9 +6,13 @@
 
 namespace qelvo {
 
-HWND PageDialog(const AddonPageBase& page) { return static_cast<HWND>(page.dialogWindow); }
+HWND PageDialog(const AddonPageBase& page) {
+    return static_cast<HWND>(page.dialogWindow);
+}
 
-HWND PageItem(const AddonPageBase& page, int id) { return GetDlgItem(PageDialog(page), id); }
+HWND PageItem(const AddonPageBase& page, int id) {
+    return GetDlgItem(PageDialog(page), id);
+}
 
 void SetPageCheck(const AddonPageBase& page, int id, int checked) {
     CheckDlgButton(PageDialog(page), id, checked ? BST_CHECKED : BST_UNCHECKED);

@@ -32,8 +32,8 @@ struct Switch {
     int TopBarSettings::*field;
 };
 const Switch kSwitches[] = {
-    {1010, &TopBarSettings::enabled},     {1013, &TopBarSettings::hideWithBCW},
-    {1023, &TopBarSettings::alwaysOnTop}, {1017, &TopBarSettings::hideWithView},
+    {1010, &TopBarSettings::enabled},       {1013, &TopBarSettings::hideWithBCW},
+    {1023, &TopBarSettings::alwaysOnTop},   {1017, &TopBarSettings::hideWithView},
     {1025, &TopBarSettings::editOtherView},
 };
 
@@ -75,7 +75,8 @@ bool TopMenuPage::CheckControls() {
 void TopMenuPage::LoadControls() {
     if (!Bar) return;
     const TopBarSettings& s = Bar->settings;
-    for (const Switch& sw : kSwitches) SetPageCheck(*this, sw.id, s.*sw.field);
+    for (const Switch& sw : kSwitches)
+        SetPageCheck(*this, sw.id, s.*sw.field);
     SetPageNumber(*this, 1011, s.leftMargin);
     SetPageNumber(*this, 1012, s.rightMargin);
     for (int choice = 0; choice < 3; ++choice)
@@ -89,7 +90,8 @@ void TopMenuPage::SaveControls() {
     if (!Bar) return;
     TopBarSettings& s = Bar->settings;
     const TopBarSettings before = s;
-    for (const Switch& sw : kSwitches) s.*sw.field = PageChecked(*this, sw.id);
+    for (const Switch& sw : kSwitches)
+        s.*sw.field = PageChecked(*this, sw.id);
     ReadPageNumber(*this, 1011, true, s.leftMargin);
     ReadPageNumber(*this, 1012, true, s.rightMargin);
     for (int choice = 0; choice < 3; ++choice)

@@ -119,7 +119,9 @@ inline std::string ItemText(HWND page, int id) {
     return text;
 }
 
-inline std::string Description(HWND dialog) { return ItemText(dialog, host::kOptionsDescriptionId); }
+inline std::string Description(HWND dialog) {
+    return ItemText(dialog, host::kOptionsDescriptionId);
+}
 
 // Focus and click as the user's click gives them.
 inline void Click(HWND page, int id) {
@@ -134,8 +136,12 @@ inline void Type(HWND page, int id, const std::string& text) {
     SetDlgItemTextA(page, id, text.c_str());
 }
 
-inline bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
+inline bool Checked(HWND page, int id) {
+    return IsDlgButtonChecked(page, id) == BST_CHECKED;
+}
+inline bool Enabled(HWND page, int id) {
+    return IsWindowEnabled(GetDlgItem(page, id)) != 0;
+}
 
 inline std::vector<std::string> ListLines(HWND page, int id) {
     std::vector<std::string> lines;
@@ -178,8 +184,9 @@ inline bool InOptionsDialog(StandInSession& session, const std::function<void(HW
         action(dialog);
     });
     PostMessageA(session.frame.Window(), WM_COMMAND, kCmdEnvironmentOptions, 0);
-    closed = PumpUntil(session.frame.MdiClient(),
-                       [&] { return driver.seen == 1 && seen && !IsWindow(seen); }, 30000);
+    closed = PumpUntil(
+        session.frame.MdiClient(), [&] { return driver.seen == 1 && seen && !IsWindow(seen); },
+        30000);
     return closed;
 }
 

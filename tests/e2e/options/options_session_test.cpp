@@ -31,7 +31,8 @@ protected:
     }
     // Plays the script's steps in the session; the test fails with the transcript otherwise.
     void Play(StandInSession& session, const std::string& script) {
-        ScriptResult result = PlayScript(session, script, "test", dir.path(), EngineOptions(), 20000);
+        ScriptResult result =
+            PlayScript(session, script, "test", dir.path(), EngineOptions(), 20000);
         EXPECT_TRUE(result.passed) << Text(result.transcript);
     }
 
@@ -81,14 +82,15 @@ TEST_F(OptionsSession, EachPageShowsItsDescriptionAndItsControlsHints) {
         }
         Press(dialog, IDCANCEL);
     }));
-    EXPECT_EQ(seen, (Lines{"Set general options", "Allow only one instance of Borland C++",
-                           "Set Top Editor Menu options", "Set shortkey for \"Find as function\"",
-                           "Set top screen bar options", "Set size of one column in the top bar menu",
-                           "Set keyword completion options", "Choose a new key code",
-                           "Set project delivery options", "set mail options",
-                           "Prompt mail dialog before sending mail", "Set HTML generation options",
-                           "Set file filters", "Set Qelvo Windows options",
-                           "Enable/Disable version file generation"}));
+    EXPECT_EQ(seen,
+              (Lines{"Set general options", "Allow only one instance of Borland C++",
+                     "Set Top Editor Menu options", "Set shortkey for \"Find as function\"",
+                     "Set top screen bar options", "Set size of one column in the top bar menu",
+                     "Set keyword completion options", "Choose a new key code",
+                     "Set project delivery options", "set mail options",
+                     "Prompt mail dialog before sending mail", "Set HTML generation options",
+                     "Set file filters", "Set Qelvo Windows options",
+                     "Enable/Disable version file generation"}));
     EXPECT_TRUE(session.Close());
 }
 
@@ -178,7 +180,10 @@ TEST_F(OptionsSession, UncheckingTheEditorMenuRepaintsTheCaptionsWithoutButtons)
     Play(session, "project APP.IDE\nopen src\\main.cpp\n");
     HWND editor = FindWindowExA(session.frame.MdiClient(), nullptr, "BCW5Editor", nullptr);
     ASSERT_NE(editor, nullptr);
-    auto settle = [&] { PumpUntil(session.frame.MdiClient(), [] { return false; }, 300); };
+    auto settle = [&] {
+        PumpUntil(
+            session.frame.MdiClient(), [] { return false; }, 300);
+    };
     settle();
     const host::Screenshot withButtons = Caption(editor);
     auto setEnabled = [&](bool on) {
@@ -226,7 +231,8 @@ TEST_F(OptionsSession, TheTopBarKeepsNegativeMarginsAndRefusesValuesThatBreakIt)
     Lines shown;
     ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
         HWND page = ShowPage(dialog, "Top screen bar");
-        for (int id : {1011, 1012, 1027, 1018}) shown.push_back(ItemText(page, id));
+        for (int id : {1011, 1012, 1027, 1018})
+            shown.push_back(ItemText(page, id));
         Press(dialog, IDCANCEL);
     }));
     EXPECT_EQ(shown, (Lines{"-1", "-7", "3", "199"}));
@@ -315,11 +321,14 @@ TEST_F(OptionsSession, DeliveryAndMailPagesAreDisabledWithoutAProject) {
     Lines lines;
     ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
         HWND page = ShowPage(dialog, "Project delivery");
-        for (int id = 1010; id <= 1012; ++id) enabled.push_back(Enabled(page, id));
+        for (int id = 1010; id <= 1012; ++id)
+            enabled.push_back(Enabled(page, id));
         lines = ListLines(page, 1011);
         page = ShowPage(dialog, "Mail");
-        for (int id = 1011; id <= 1016; ++id) enabled.push_back(Enabled(page, id));
-        for (const std::string& line : ListLines(page, 1011)) lines.push_back(line);
+        for (int id = 1011; id <= 1016; ++id)
+            enabled.push_back(Enabled(page, id));
+        for (const std::string& line : ListLines(page, 1011))
+            lines.push_back(line);
         enabled.push_back(Enabled(page, 1010)); // the prompt switch is not the project's
         Press(dialog, IDOK);
     }));
@@ -401,8 +410,8 @@ TEST_F(OptionsSession, TheMailListIsCopiedFromOneProjectAndPastedInAnother) {
         edit = ItemText(page, 1012);
         Press(dialog, IDOK);
     }));
-    EXPECT_EQ(pasted, (Lines{"zoe@example.com", "ann@example.com", "bob@example.com",
-                             "yan@example.com"}));
+    EXPECT_EQ(pasted,
+              (Lines{"zoe@example.com", "ann@example.com", "bob@example.com", "yan@example.com"}));
     EXPECT_EQ(selected, 2);
     EXPECT_EQ(edit, "bob@example.com");
     EXPECT_TRUE(session.Close());
@@ -427,10 +436,12 @@ Lines ReadAll(HWND dialog) {
     page = ShowPage(dialog, "Keyword completion");
     values.push_back(std::to_string(Checked(page, 1010)));
     page = ShowPage(dialog, "Project delivery");
-    for (const std::string& line : ListLines(page, 1011)) values.push_back(line);
+    for (const std::string& line : ListLines(page, 1011))
+        values.push_back(line);
     values.push_back(std::to_string(Checked(page, 1010)));
     page = ShowPage(dialog, "Mail");
-    for (const std::string& line : ListLines(page, 1011)) values.push_back(line);
+    for (const std::string& line : ListLines(page, 1011))
+        values.push_back(line);
     values.push_back(std::to_string(Checked(page, 1010)));
     page = ShowPage(dialog, "HTML generation");
     values.push_back(std::to_string(Checked(page, 1010)) + std::to_string(Checked(page, 1012)) +
@@ -579,9 +590,10 @@ TEST_F(OptionsSession, HelpOpensEachPagesTopic) {
         StandInSession session;
         ASSERT_TRUE(session.Start());
         ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
-            for (const char* title : {"Qelvo AddOn for Borland C++", "General options", "Editor menu",
-                                      "Top screen bar", "Keyword completion", "Project delivery",
-                                      "Mail", "HTML generation", "Qelvo Windows"}) {
+            for (const char* title :
+                 {"Qelvo AddOn for Borland C++", "General options", "Editor menu", "Top screen bar",
+                  "Keyword completion", "Project delivery", "Mail", "HTML generation",
+                  "Qelvo Windows"}) {
                 ShowPage(dialog, title);
                 Press(dialog, IDHELP);
             }

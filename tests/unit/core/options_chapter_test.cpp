@@ -19,8 +19,8 @@ int pagesGone = 0;
 class CountedPage final : public AddonPageBase {
 public:
     CountedPage(int32_t dialogId, const char* title, const ControlHint* hints, int hintCount)
-        : AddonPageBase(dialogId, dialogId == 102 ? 4096 : 1, title, 8, "page description",
-                        hints, hintCount) {}
+        : AddonPageBase(dialogId, dialogId == 102 ? 4096 : 1, title, 8, "page description", hints,
+                        hintCount) {}
     int loads = 0;
 
 protected:
@@ -107,7 +107,8 @@ TEST_F(OptionsChapterTest, FocusShowsTheControlsHintAndClicksOrTextChangesMarkTh
     page->OnCommand(1010, nullptr, 6);   // the check box gets the focus
     page->OnCommand(1016, nullptr, 256); // the edit gets the focus
     page->OnCommand(1011, nullptr, 6);   // a control without a hint
-    EXPECT_EQ(site.shown, (std::vector<std::string>{"page description", "check box hint", "edit hint"}));
+    EXPECT_EQ(site.shown,
+              (std::vector<std::string>{"page description", "check box hint", "edit hint"}));
     EXPECT_EQ(page->IsModified(), 0);
     page->OnCommand(1016, nullptr, 768);
     EXPECT_EQ(page->IsModified(), 1);

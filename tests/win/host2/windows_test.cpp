@@ -393,8 +393,8 @@ TEST_F(IdeWindowsTest, MessageWindowShowsTheGroupsAndClearsTheShownTabOn1722) {
 
 // The tree's item texts, depth first.
 void TreeLines(HWND tree, HTREEITEM item, std::vector<std::string>& lines) {
-    for (; item; item = reinterpret_cast<HTREEITEM>(
-                     SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                                 reinterpret_cast<LPARAM>(item)))) {
         char text[100] = "";
         TVITEMA data = {};
         data.mask = TVIF_TEXT;
@@ -423,8 +423,7 @@ TEST_F(IdeWindowsTest, OptionsCommandShowsTheChaptersPagesInATree) {
     DialogAnswerer answerer(kOptionsDialogTitle, [&](HWND window) {
         HWND tree = GetDlgItem(window, kOptionsTreeId);
         TreeLines(tree,
-                  reinterpret_cast<HTREEITEM>(
-                      SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
+                  reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)),
                   lines);
         owner = GetWindow(window, GW_OWNER);
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
@@ -435,8 +434,7 @@ TEST_F(IdeWindowsTest, OptionsCommandShowsTheChaptersPagesInATree) {
     Pump();
     EXPECT_EQ(answerer.Seen(), 1);
     EXPECT_EQ(owner, session.frame.Window());
-    EXPECT_EQ(lines,
-              (std::vector<std::string>{"General", "Top menu"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"General", "Top menu"}));
     session.ide.DropAddOnObjects();
 }
 
