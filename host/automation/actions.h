@@ -31,6 +31,8 @@ std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args);
 std::unique_ptr<Action> MakeProgressAction(const std::vector<std::string>& args);
 // A dialog's list box and its closing (actions_list.cpp).
 std::unique_ptr<Action> MakeListAction(StepKind kind, const std::vector<std::string>& args);
+// page TITLE [ID=TEXT|ID=click...]: the options dialog's page, its controls set.
+std::unique_ptr<Action> MakePageAction(const std::vector<std::string>& args);
 
 // The IDE: project, files, Make, commands, expectations, screenshots (actions_ide.cpp).
 std::unique_ptr<Action> MakeProjectAction(const std::string& path, bool project);

@@ -2,11 +2,13 @@
 #include "actions.h"
 
 #include "frame_window.h"
+#include "options_dialog.h"
 #include "screenshot.h"
 #include "ui.h"
 #include "win_support.h"
 
 #include <atomic>
+#include <commctrl.h>
 #include <cstdlib>
 #include <thread>
 
@@ -188,6 +190,60 @@ private:
     std::atomic<bool> stop_{false}, taken_{false};
 };
 
+// The item of that title in the tree, depth first; null when there is none.
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM item, const std::string& title) {
+    for (; item; item = TreeView_GetNextSibling(tree, item)) {
+        char text[200] = "";
+        TVITEMA data = {};
+        data.mask = TVIF_TEXT;
+        data.hItem = item;
+        data.pszText = text;
+        data.cchTextMax = sizeof text;
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        if (title == text) return item;
+        if (HTREEITEM found = FindTreeItem(tree, TreeView_GetChild(tree, item), title))
+            return found;
+    }
+    return nullptr;
+}
+
+class PageAction final : public Action {
+public:
+    explicit PageAction(const std::vector<std::string>& args)
+        : title_(args[0]), controls_(args.begin() + 1, args.end()) {}
+
+    Progress Tick(ScriptEngine& e) override {
+        if (!e.Idle()) return e.WaitFor("the IDE to be idle");
+        HWND dialog = nullptr;
+        for (HWND candidate : ThreadWindows("#32770"))
+            if (!dialog && host::WindowText(candidate) == host::kOptionsDialogTitle)
+                dialog = candidate;
+        if (!dialog) return e.WaitFor("the options dialog");
+        HWND tree = GetDlgItem(dialog, host::kOptionsTreeId);
+        HTREEITEM item = FindTreeItem(tree, TreeView_GetRoot(tree), title_);
+        if (!item) return e.Fail("the options dialog has no page " + Quoted(title_));
+        TreeView_SelectItem(tree, item);
+        HWND page = GetDlgItem(dialog, host::kOptionsPageId);
+        if (!page) return e.Fail("the page " + Quoted(title_) + " has no dialog");
+        for (const std::string& control : controls_) {
+            size_t equals = control.find('=');
+            HWND item = GetDlgItem(page, std::atoi(control.substr(0, equals).c_str()));
+            if (!item) return e.Fail("the page has no control " + control.substr(0, equals));
+            SetFocus(item);
+            if (control.substr(equals + 1) == "click")
+                SendMessageA(item, BM_CLICK, 0, 0);
+            else
+                SetWindowTextA(item, control.substr(equals + 1).c_str());
+        }
+        e.Acted();
+        return Progress::kDone;
+    }
+
+private:
+    std::string title_;
+    std::vector<std::string> controls_;
+};
+
 } // namespace
 
 std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args) {
@@ -195,6 +251,10 @@ std::unique_ptr<Action> MakeAnswerAction(const std::vector<std::string>& args) {
 }
 std::unique_ptr<Action> MakeProgressAction(const std::vector<std::string>& args) {
     return std::unique_ptr<Action>(new ProgressAction(args));
+}
+
+std::unique_ptr<Action> MakePageAction(const std::vector<std::string>& args) {
+    return std::unique_ptr<Action>(new PageAction(args));
 }
 
 } // namespace automation

@@ -326,6 +326,8 @@ std::unique_ptr<Action> MakeAction(const ScriptStep& step) {
         return MakeMakeAction(a.empty() ? std::string() : a[0]);
     case StepKind::kAnswer:
         return MakeAnswerAction(a);
+    case StepKind::kPage:
+        return MakePageAction(a);
     case StepKind::kExpectStatus:
         return MakeExpectStatusAction(a[0]);
     case StepKind::kExpectFile:

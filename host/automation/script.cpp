@@ -40,6 +40,7 @@ const StepForm kForms[] = {
     {StepKind::kSelect, "select", 1, kAny},
     {StepKind::kExpectList, "expect-list", 1, kAny},
     {StepKind::kClose, "close", 1, 1},
+    {StepKind::kPage, "page", 1, kAny},
 };
 
 std::string Lower(std::string text) {
@@ -96,6 +97,13 @@ std::string CheckArguments(const ScriptStep& step) {
         for (char c : a[0])
             if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
                 return "type takes printable ASCII text (use key for the others)";
+        break;
+    case StepKind::kPage:
+        for (size_t i = 1; i < a.size(); ++i) {
+            size_t equals = a[i].find('=');
+            if (equals == std::string::npos || !Number(a[i].substr(0, equals), 1, 65535, value))
+                return "a control is written ID=TEXT or ID=click, not \"" + a[i] + "\"";
+        }
         break;
     case StepKind::kAnswer:
         for (size_t i = 2; i < a.size(); ++i) {

@@ -42,6 +42,8 @@ enum class StepKind {
     kExpectList,    // expect-list TITLE LINE...: the dialog's list holds these lines ('*'),
                     // a tab shown as "\t"
     kClose,         // close TITLE: the dialog's system-menu Close
+    kPage,          // page TITLE [ID=TEXT|ID=click...]: in the open options dialog, show the page of
+                    // that title, set its edits and click its buttons
 };
 
 struct ScriptStep {

@@ -1,5 +1,8 @@
-// The IDE's environment options dialog ("Environment Options"), for now a plain list of the
-// chapters add-ons handed to the OptionsDialogService with the titles of their pages.
+// The IDE's environment options dialog ("Environment Options"): a tree of the chapters add-ons
+// handed to the OptionsDialogService with their pages, the selected page's dialog (made from the
+// page's module by its id) beside it, the description line under it, and OK, Cancel and Help.
+// The pages are driven as the IDE drives them: attached and loaded when their dialog is made,
+// described when selected, validated then saved on OK, reset on Cancel, their help on F1 or Help.
 #pragma once
 
 #include "options_dialog_host.h"
@@ -13,10 +16,13 @@ namespace qelvo {
 namespace host {
 
 constexpr char kOptionsDialogTitle[] = "Environment Options";
-// The dialog's list of chapters and pages.
-constexpr int kOptionsListId = 100;
+// The tree of chapters and pages, the description line, and the shown page's dialog (which
+// carries this id while it is shown).
+constexpr int kOptionsTreeId = 100;
+constexpr int kOptionsDescriptionId = 101;
+constexpr int kOptionsPageId = 103;
 
-// The list's lines: "Chapter n (k pages)" for each chapter, then its pages' titles indented.
+// The titles of the pages of every chapter, in order ("(untitled)" for a page without one).
 std::vector<std::string> OptionsDialogLines(OptionsDialogHost& chapters);
 // Modal over the owner; answers IDOK or IDCANCEL.
 int ShowOptionsDialog(HWND owner, OptionsDialogHost& chapters);

@@ -6,6 +6,7 @@
 #include "core/editor_access.h"
 #include "core/help.h"
 #include "core/mail.h"
+#include "core/options_chapter.h"
 #include "core/project_session.h"
 #include "core/recent_lists.h"
 #include "core/services.h"
@@ -79,6 +80,7 @@ void CreateParts(unsigned parts, ide::IdeServices* services, void* window, bool 
     // The project session: both project clients registered, the per-project options bound to
     // the ProjectService. (The options chapter and the recent lists come next.)
     if (parts & kPartProjects) Create(Projects, kPartProjects, services);
+    if (parts & kPartOptionsChapter) Create(OptionsChapter, kPartOptionsChapter, services);
     // The option reader: without the OptionService the add-on cannot work.
     if (parts & kPartOptions) Create(Options, kPartOptions, services);
     // Mail; then the task list, groupware settings, HTML settings and the dialog code generator.
@@ -120,6 +122,8 @@ void DeleteParts(unsigned parts) {
     }
     /* (the bar is destroyed here) */
     if (parts & kPartOptions) Delete(Options);
+    // The chapter is withdrawn, so the IDE calls no page of an unloaded add-on.
+    if (parts & kPartOptionsChapter) Delete(OptionsChapter);
     if (parts & kPartProjects) Delete(Projects);
 }
 
@@ -150,9 +154,9 @@ bool StartAddon(ide::IdeServices* services, AddonShell& shell) {
     if (window && Bar && Bar->settings.enabled) shell.ShowBar(window);
     // 8. The hook object.
     shell.CreateHooks(window);
-    // 9-13. The project session, (the options chapter,) the recent lists, the option reader,
+    // 9-13. The project session, the options chapter, the recent lists, the option reader,
     // mail, the documentation's settings and the dialog code generator.
-    CreateParts(kPartProjects, services, window, newShell);
+    CreateParts(kPartProjects | kPartOptionsChapter, services, window, newShell);
     LoadRecentLists();
     CreateParts(kPartOptions | kPartMail | kPartTasks | kPartGroupware | kPartHtml |
                     kPartCodeGenerator,
@@ -173,7 +177,7 @@ void StopAddon(AddonShell& shell) {
     shell.DestroyBar(AddonWindow);
     AddonWindow = nullptr;
     // 4. The option reader, then the project session (both clients unregistered).
-    DeleteParts(kPartOptions | kPartProjects);
+    DeleteParts(kPartOptions | kPartOptionsChapter | kPartProjects);
     // 5. Release the services object.
     Services->Release();
     Services = nullptr;

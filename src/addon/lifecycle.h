@@ -48,7 +48,8 @@ enum AddonPart : unsigned {
     kPartDelivery = 1u << 14,      // the delivery settings and its tool
     kPartTasks = 1u << 15,         // the task list
     kPartGroupware = 1u << 16,     // the groupware settings
-    kAllParts = (1u << 17) - 1,
+    kPartOptionsChapter = 1u << 17, // the options chapter, registered with the IDE
+    kAllParts = (1u << 18) - 1,
 };
 
 // Creates the chosen parts that do not exist yet, in the start order (without the shell's

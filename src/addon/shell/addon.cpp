@@ -4,6 +4,7 @@
 #include "addon/lifecycle.h"
 #include "addon/shell/addon_window.h"
 #include "addon/shell/hooks.h"
+#include "addon/shell/option_pages.h"
 #include "automation/shell/ide_windows_win32.h"
 #include "core/globals.h"
 #include "core/system_description.h"
@@ -81,6 +82,7 @@ extern "C" __declspec(dllexport) void __stdcall BcwAddOnEntry(void* services) {
         if (services) {
             qelvo::InstallDeliveryRunner();
             qelvo::InstallTaskShell();
+            qelvo::InstallOptionPages();
             qelvo::StartAddon(static_cast<qelvo::ide::IdeServices*>(services), qelvo::shell);
         } else {
             qelvo::StopAddon(qelvo::shell);

@@ -139,6 +139,7 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_NE(CodeGenerator, nullptr);
     EXPECT_EQ(ide.Projects().ClientCount(), 1u) << "the project client registered";
     EXPECT_EQ(ide.Projects().SaveClientCount(), 1u);
+    EXPECT_EQ(ide.OptionsDialog().ChapterCount(), 1u) << "the options chapter added";
 
     ShowStatusText("Delivery done");
     ASSERT_FALSE(ide.Frame().StatusLog().empty());
@@ -165,6 +166,8 @@ TEST(Lifecycle, StartAndStopInTheirOrders) {
     EXPECT_EQ(Projects, nullptr);
     EXPECT_EQ(ide.Projects().ClientCount(), 0u);
     EXPECT_EQ(ide.Projects().SaveClientCount(), 0u);
+    // Withdrawn, so the IDE keeps nothing of an unloaded add-on.
+    EXPECT_EQ(ide.OptionsDialog().ChapterCount(), 0u);
     EXPECT_EQ(ProjectClientImpl::Live(), 0) << "both clients deleted";
     EXPECT_EQ(ProjectClient2Impl::Live(), 0);
     EXPECT_EQ(AddonWindow, nullptr);

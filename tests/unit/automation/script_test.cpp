@@ -121,6 +121,18 @@ TEST(Script, FaultsNameTheLineAndWhatIsWrong) {
     EXPECT_EQ(Fault("progress shot.png Title"), "line 1: progress takes 3 arguments, not 2");
     EXPECT_EQ(Fault("wait -5"), "line 1: wait takes milliseconds (0 to 600000)");
     EXPECT_EQ(Fault("timeout 0"), "line 1: timeout takes seconds (1 to 600)");
+    EXPECT_EQ(Fault("page"), "line 1: page takes 1 or more arguments, not 0");
+    EXPECT_EQ(Fault("page Mail click"),
+              "line 1: a control is written ID=TEXT or ID=click, not \"click\"");
+}
+
+TEST(Script, APageStepNamesItsTitleAndControls) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseScript("page \"Editor menu\" 1013=12 1020=click\n", steps, error)) << error;
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].kind, StepKind::kPage);
+    EXPECT_EQ(steps[0].args, (std::vector<std::string>{"Editor menu", "1013=12", "1020=click"}));
 }
 
 TEST(Script, AnEmptyScriptHasNoSteps) {
