@@ -10,9 +10,10 @@ namespace automation {
 
 namespace {
 
+// The dialog whose title matches (a '*' stands for any text, as a dated title needs).
 HWND FindDialog(const std::string& title) {
     for (HWND candidate : ThreadWindows("#32770"))
-        if (title == "*" || host::WindowText(candidate) == title) return candidate;
+        if (TextMatches(title, host::WindowText(candidate))) return candidate;
     return nullptr;
 }
 

@@ -41,7 +41,7 @@ enum class StepKind {
                     // one of the patterns ('*') are selected (none: no line)
     kExpectList,    // expect-list TITLE LINE...: the dialog's list holds these lines ('*'),
                     // a tab shown as "\t"
-    kClose,         // close TITLE: the dialog's system-menu Close
+    kClose,         // close TITLE: the dialog's system-menu Close (a '*' in TITLE: any text)
     kPage,          // page TITLE [ID=TEXT|ID=click...]: in the open options dialog, show the page of
                     // that title, set its edits and click its buttons
 };
