@@ -25,24 +25,6 @@ namespace {
 
 using testing_support::TempDir;
 
-// A project option holding a text ('+', the text, its terminator), as the stand-in's project
-// file writes it.
-std::string TextOption(const std::string& name, const std::string& text) {
-    std::string hex;
-    char two[3];
-    for (char c : "+" + text + '\0') {
-        std::snprintf(two, sizeof two, "%02X", static_cast<unsigned char>(c));
-        hex += two;
-    }
-    return "  Option \"" + name + "\" " + std::to_string(text.size() + 2) + " " + hex + "\n";
-}
-
-std::string IntOption(const std::string& name, int value) {
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%02X000000", value);
-    return "  Option \"" + name + "\" 4 " + hex + "\n";
-}
-
 // The sample project with the pairs and the mail list among its options.
 void AddOptions(const std::string& projectFile, const std::string& options) {
     std::string text;
@@ -59,18 +41,6 @@ void AddOptions(const std::string& projectFile, const std::string& options) {
     FILE* out = std::fopen(projectFile.c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), out);
     std::fclose(out);
-}
-
-// The .eml files of the MAPI stand-in's outbox.
-std::vector<std::string> Outbox() {
-    char folder[MAX_PATH] = "";
-    GetEnvironmentVariableA("QELVO_MAIL_OUTBOX", folder, sizeof folder);
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory((std::string(folder) + "\\*.eml").c_str(), false, entries);
-    std::vector<std::string> files;
-    for (const platform::DirEntry& e : entries) files.push_back(std::string(folder) + "\\" + e.name);
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 std::string Bytes(const std::string& path) {

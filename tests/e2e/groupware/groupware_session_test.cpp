@@ -22,28 +22,6 @@ namespace {
 
 using testing_support::TempDir;
 
-std::string TextOption(const std::string& name, char prefix, const std::string& text) {
-    std::string hex;
-    char two[3];
-    for (char c : prefix + text + '\0') {
-        std::snprintf(two, sizeof two, "%02X", static_cast<unsigned char>(c));
-        hex += two;
-    }
-    return "  Option \"" + name + "\" " + std::to_string(text.size() + 2) + " " + hex + "\n";
-}
-
-std::vector<std::string> Outbox() {
-    char folder[MAX_PATH] = "";
-    GetEnvironmentVariableA("QELVO_MAIL_OUTBOX", folder, sizeof folder);
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory((std::string(folder) + "\\*.eml").c_str(), false, entries);
-    std::vector<std::string> files;
-    for (const platform::DirEntry& e : entries)
-        files.push_back(std::string(folder) + "\\" + e.name);
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 // A mail's text with the quoted-printable soft breaks taken out.
 std::string Mail(const std::string& path) {
     std::string mail = testing_support::ReadWholeFile(path);
@@ -62,9 +40,9 @@ struct Team {
         for (const std::string& d : {a, b})
             dir.Write(d.substr(dir.path().size() + 1) + "\\APP.IDE",
                       "QelvoStandInProject 1\nNode\n  Name \"APP\"\n  Type \".ide\"\n" +
-                          TextOption("QelvoGroupwareServer", '~', server) +
+                          TextOption("QelvoGroupwareServer", server, '~') +
                           "  Option \"Qelvo_NB_MAIL\" 4 01000000\n" +
-                          TextOption("Qelvo_MAIL_PJ_0", '+', "team@example.com") + "End\n");
+                          TextOption("Qelvo_MAIL_PJ_0", "team@example.com") + "End\n");
     }
     // where\name holding the bytes, dated 2024-03-05 at hh:00, read-only when asked.
     void Put(const std::string& where, const char* name, const std::string& bytes, int hour,

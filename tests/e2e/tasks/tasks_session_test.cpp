@@ -118,18 +118,6 @@ bool Enabled(HWND dialog, int id) {
     return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
 }
 
-std::vector<std::string> Outbox() {
-    char folder[MAX_PATH] = "";
-    GetEnvironmentVariableA("QELVO_MAIL_OUTBOX", folder, sizeof folder);
-    std::vector<platform::DirEntry> entries;
-    platform::ListDirectory((std::string(folder) + "\\*.eml").c_str(), false, entries);
-    std::vector<std::string> files;
-    for (const platform::DirEntry& e : entries)
-        files.push_back(std::string(folder) + "\\" + e.name);
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 ScriptResult Play(StandInSession& session, const Project& project, const std::string& script) {
     return PlayScript(session, script, "test", project.dir.path(), EngineOptions(), 60000);
 }
