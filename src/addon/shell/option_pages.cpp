@@ -6,8 +6,10 @@
 #include "core/shell/front_page.h"
 #include "core/shell/mail_page.h"
 #include "delivery/shell/delivery_page.h"
+#include "groupware/shell/groupware_page.h"
 #include "html/shell/html_page.h"
 #include "navigation/shell/editor_page.h"
+#include "tasks/shell/task_page.h"
 #include "topbar/shell/top_menu_page.h"
 #include "topbar/top_bar.h"
 
@@ -22,12 +24,10 @@ template <class Page> AddonPageBase* Make() {
 } // namespace
 
 void BuildPages(IMpdChapterAddon& chapter) {
-    // Positions 7 ("Task management", 109) and 8 ("Groupware", 110) come with their features,
-    // between the mail and the HTML pages.
     AddonPageBase* pages[] = {
-        Make<FrontPage>(),   Make<GeneralPage>(),    Make<EditorPage>(),
-        Make<TopMenuPage>(), Make<CompletionPage>(), Make<DeliveryPage>(),
-        Make<MailPage>(),    Make<HTMLPage>(),       Make<QelvoWindowsPage>(),
+        Make<FrontPage>(),      Make<GeneralPage>(),  Make<EditorPage>(),       Make<TopMenuPage>(),
+        Make<CompletionPage>(), Make<DeliveryPage>(), Make<MailPage>(),         Make<TaskPage>(),
+        Make<GroupwarePage>(),  Make<HTMLPage>(),     Make<QelvoWindowsPage>(),
     };
     for (AddonPageBase* page : pages)
         chapter.AddPage(page);

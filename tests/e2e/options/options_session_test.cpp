@@ -53,11 +53,29 @@ TEST_F(OptionsSession, TheChapterShowsItsPagesUnderTheFrontPage) {
         description = Description(dialog);
         Press(dialog, IDOK);
     }));
-    EXPECT_EQ(titles, (Lines{"Qelvo AddOn for Borland C++", "  General options", "  Editor menu",
-                             "  Top screen bar", "  Keyword completion", "  Project delivery",
-                             "  Mail", "  HTML generation", "  Qelvo Windows"}));
+    EXPECT_EQ(titles,
+              (Lines{"Qelvo AddOn for Borland C++", "  General options", "  Editor menu",
+                     "  Top screen bar", "  Keyword completion", "  Project delivery", "  Mail",
+                     "  Task management", "  Groupware", "  HTML generation", "  Qelvo Windows"}));
     EXPECT_EQ(description, "Set general Qelvo AddOn options");
     EXPECT_EQ(system.rfind("Windows NT ", 0), 0u) << system;
+    // By dialog: dialog 102 + n is the page at position n; none after the last.
+    ASSERT_EQ(session.ide.OptionsDialog().ChapterCount(), 1u);
+    ide::IMpdChapter* chapter = session.ide.OptionsDialog().Chapter(0);
+    Lines byDialog;
+    for (int32_t id = 102; id <= 112; ++id) {
+        ide::IMpdPage* page = chapter->GetPageById(id);
+        ASSERT_NE(page, nullptr) << id;
+        ide::HostString* title = page->GetTitle();
+        byDialog.push_back((page->GetDialogId() == id ? "" : "? ") + std::string(title->GetText()));
+        title->Release();
+        page->Release();
+    }
+    EXPECT_EQ(chapter->GetPageById(113), nullptr);
+    EXPECT_EQ(byDialog,
+              (Lines{"Qelvo AddOn for Borland C++", "General options", "Editor menu",
+                     "Top screen bar", "Keyword completion", "Project delivery", "Mail",
+                     "Task management", "Groupware", "HTML generation", "Qelvo Windows"}));
     EXPECT_TRUE(session.Close());
 }
 
@@ -72,6 +90,7 @@ TEST_F(OptionsSession, EachPageShowsItsDescriptionAndItsControlsHints) {
         } pages[] = {{"General options", 1018}, {"Editor menu", 1022},
                      {"Top screen bar", 1026},  {"Keyword completion", 1099},
                      {"Project delivery", 0},   {"Mail", 1010},
+                     {"Task management", 1010}, {"Groupware", 1011},
                      {"HTML generation", 1014}, {"Qelvo Windows", 1011}};
         for (const auto& p : pages) {
             HWND page = ShowPage(dialog, p.title);
@@ -80,17 +99,33 @@ TEST_F(OptionsSession, EachPageShowsItsDescriptionAndItsControlsHints) {
             SetFocus(GetDlgItem(page, p.control));
             seen.push_back(Description(dialog));
         }
+        // The task page's other buttons report clicks only: their focus leaves the line alone.
+        HWND page = ShowPage(dialog, "Task management");
+        SetFocus(GetDlgItem(page, 1010));
+        SetFocus(GetDlgItem(page, 1013));
+        seen.push_back(Description(dialog));
         Press(dialog, IDCANCEL);
     }));
-    EXPECT_EQ(seen,
-              (Lines{"Set general options", "Allow only one instance of Borland C++",
-                     "Set Top Editor Menu options", "Set shortkey for \"Find as function\"",
-                     "Set top screen bar options", "Set size of one column in the top bar menu",
-                     "Set keyword completion options", "Choose a new key code",
-                     "Set project delivery options", "set mail options",
-                     "Prompt mail dialog before sending mail", "Set HTML generation options",
-                     "Set file filters", "Set Qelvo Windows options",
-                     "Enable/Disable version file generation"}));
+    EXPECT_EQ(seen, (Lines{"Set general options",
+                           "Allow only one instance of Borland C++",
+                           "Set Top Editor Menu options",
+                           "Set shortkey for \"Find as function\"",
+                           "Set top screen bar options",
+                           "Set size of one column in the top bar menu",
+                           "Set keyword completion options",
+                           "Choose a new key code",
+                           "Set project delivery options",
+                           "set mail options",
+                           "Prompt mail dialog before sending mail",
+                           "set task management options",
+                           "Mail ended public tasks to other users",
+                           "Set groupware options",
+                           "Set server directory for the current project",
+                           "Set HTML generation options",
+                           "Set file filters",
+                           "Set Qelvo Windows options",
+                           "Enable/Disable version file generation",
+                           "Mail ended public tasks to other users"}));
     EXPECT_TRUE(session.Close());
 }
 
@@ -443,6 +478,15 @@ Lines ReadAll(HWND dialog) {
     for (const std::string& line : ListLines(page, 1011))
         values.push_back(line);
     values.push_back(std::to_string(Checked(page, 1010)));
+    page = ShowPage(dialog, "Task management");
+    std::string checks;
+    for (int id : {1018, 1013, 1014, 1015, 1016, 1017, 1010, 1011, 1012})
+        checks += std::to_string(Checked(page, id));
+    values.push_back(ItemText(page, 1019) + " " + checks);
+    page = ShowPage(dialog, "Groupware");
+    values.push_back(std::to_string(Checked(page, 1010)) + std::to_string(Checked(page, 1012)) +
+                     std::to_string(Checked(page, 1013)) + " " + ItemText(page, 1011) + " " +
+                     ItemText(page, 1014));
     page = ShowPage(dialog, "HTML generation");
     values.push_back(std::to_string(Checked(page, 1010)) + std::to_string(Checked(page, 1012)) +
                      " " + ItemText(page, 1014));
@@ -452,17 +496,22 @@ Lines ReadAll(HWND dialog) {
 }
 
 TEST_F(OptionsSession, EveryPagesValuesSurviveOkARestartAndTheReopenedProject) {
-    const Lines expected = {"01 17",
-                            "*.cpp;*.cxx *.hpp 033",
-                            "-1 -4 11",
-                            "0",
-                            ".exe:C:\\OUT",
-                            ".hlp:",
-                            "0",
-                            "team@example.com",
-                            "1",
-                            "11 *.h",
-                            "01"};
+    // The task types: the trailing ';' ends the list; the empty middle type stays.
+    const Lines expected = {
+        "01 17",
+        "*.cpp;*.cxx *.hpp 033",
+        "-1 -4 11",
+        "0",
+        ".exe:C:\\OUT",
+        ".hlp:",
+        "0",
+        "team@example.com",
+        "1",
+        "Design;;Bug 001011110",
+        "010 C:\\SERVER *.cpp;*.h",
+        "11 *.h",
+        "01",
+    };
     Lines afterOk, afterRestart;
     {
         StandInSession session;
@@ -492,6 +541,19 @@ TEST_F(OptionsSession, EveryPagesValuesSurviveOkARestartAndTheReopenedProject) {
             Click(page, 1013);
             Type(page, 1012, "team@example.com");
             SetCheck(page, 1010, true);
+            page = ShowPage(dialog, "Task management");
+            SetCheck(page, 1018, false);
+            Type(page, 1019, "Design;;Bug;");
+            SetCheck(page, 1013, false);
+            SetCheck(page, 1015, false);
+            SetCheck(page, 1017, true);
+            Click(page, 1011);
+            page = ShowPage(dialog, "Groupware");
+            SetCheck(page, 1010, false);
+            Type(page, 1011, "C:\\SERVER");
+            SetCheck(page, 1012, true);
+            SetCheck(page, 1013, false);
+            Type(page, 1014, "*.cpp;*.h");
             page = ShowPage(dialog, "HTML generation");
             SetCheck(page, 1010, true);
             SetCheck(page, 1012, true);
@@ -560,6 +622,23 @@ TEST_F(OptionsSession, TheBarAndTheDeliveryToolFollowTheirSwitchesAtOnce) {
     EXPECT_TRUE(session.Close());
 }
 
+TEST_F(OptionsSession, TheBarsGroupwareMenuFollowsItsSwitchAtOnce) {
+    StandInSession session;
+    ASSERT_TRUE(session.Start());
+    Play(session, "project APP.IDE\n");
+    for (bool on : {false, true}) {
+        ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
+            SetCheck(ShowPage(dialog, "Groupware"), 1010, on);
+            Press(dialog, IDOK);
+        }));
+        Play(session, std::string("bar Qelvo\nexpect-menu \"run APP.EXE\" \"run CONVERT.EXE\" - "
+                                  "\"Last Includes\" - Tasks ") +
+                          (on ? "Groupware " : "") +
+                          "HTML - Options... Help...\nkey Escape\nkey Escape\n");
+    }
+    EXPECT_TRUE(session.Close());
+}
+
 // The help viewer's window: WinHelpA hands it each request (command, data) as WM_COPYDATA.
 std::vector<std::pair<unsigned, long>> helpRequests;
 LRESULT CALLBACK HelpViewer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -592,8 +671,8 @@ TEST_F(OptionsSession, HelpOpensEachPagesTopic) {
         ASSERT_TRUE(InOptionsDialog(session, [&](HWND dialog) {
             for (const char* title :
                  {"Qelvo AddOn for Borland C++", "General options", "Editor menu", "Top screen bar",
-                  "Keyword completion", "Project delivery", "Mail", "HTML generation",
-                  "Qelvo Windows"}) {
+                  "Keyword completion", "Project delivery", "Mail", "Task management", "Groupware",
+                  "HTML generation", "Qelvo Windows"}) {
                 ShowPage(dialog, title);
                 Press(dialog, IDHELP);
             }
@@ -610,7 +689,7 @@ TEST_F(OptionsSession, HelpOpensEachPagesTopic) {
     std::vector<long> contexts;
     for (const auto& r : helpRequests)
         if (r.first == 1) contexts.push_back(r.second); // HELP_CONTEXT
-    EXPECT_EQ(contexts, (std::vector<long>{8, 9, 10, 12, 16, 19, 8, 8, 8, 16}));
+    EXPECT_EQ(contexts, (std::vector<long>{8, 9, 10, 12, 16, 19, 8, 8, 8, 8, 8, 16}));
 }
 
 // A page-by-page picture of the chapter in the options dialog.
@@ -642,7 +721,7 @@ TEST_F(OptionsSession, ScreenshotsOfEveryPage) {
         }
         Press(dialog, IDCANCEL);
     }));
-    EXPECT_EQ(written, 9);
+    EXPECT_EQ(written, 11);
     EXPECT_TRUE(session.Close());
 }
 
