@@ -190,23 +190,6 @@ private:
     std::atomic<bool> stop_{false}, taken_{false};
 };
 
-// The item of that title in the tree, depth first; null when there is none.
-HTREEITEM FindTreeItem(HWND tree, HTREEITEM item, const std::string& title) {
-    for (; item; item = TreeView_GetNextSibling(tree, item)) {
-        char text[200] = "";
-        TVITEMA data = {};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        if (title == text) return item;
-        if (HTREEITEM found = FindTreeItem(tree, TreeView_GetChild(tree, item), title))
-            return found;
-    }
-    return nullptr;
-}
-
 class PageAction final : public Action {
 public:
     explicit PageAction(const std::vector<std::string>& args)
@@ -220,7 +203,7 @@ public:
                 dialog = candidate;
         if (!dialog) return e.WaitFor("the options dialog");
         HWND tree = GetDlgItem(dialog, host::kOptionsTreeId);
-        HTREEITEM item = FindTreeItem(tree, TreeView_GetRoot(tree), title_);
+        HTREEITEM item = host::FindTreeItem(tree, TreeView_GetRoot(tree), title_);
         if (!item) return e.Fail("the options dialog has no page " + Quoted(title_));
         TreeView_SelectItem(tree, item);
         HWND page = GetDlgItem(dialog, host::kOptionsPageId);

@@ -27,6 +27,26 @@ std::string WindowClassName(HWND window) {
     return name;
 }
 
+std::string TreeItemText(HWND tree, HTREEITEM item) {
+    char text[256] = "";
+    TVITEMA data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = sizeof text;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM first, const std::string& title) {
+    for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+        if (TreeItemText(tree, item) == title) return item;
+        if (HTREEITEM found = FindTreeItem(tree, TreeView_GetChild(tree, item), title))
+            return found;
+    }
+    return nullptr;
+}
+
 std::string FullPath(const std::string& name) {
     if (name.empty()) return name;
     std::string slashed = name;

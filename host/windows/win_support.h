@@ -5,6 +5,7 @@
 #include "ide/ide_commands.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -38,6 +39,10 @@ HINSTANCE ModuleInstance();
 
 std::string WindowText(HWND window);
 std::string WindowClassName(HWND window);
+// A tree view item's text; the first item of that text from first on (its siblings and their
+// sub-items, depth first), null when there is none.
+std::string TreeItemText(HWND tree, HTREEITEM item);
+HTREEITEM FindTreeItem(HWND tree, HTREEITEM first, const std::string& title);
 
 // A full path for a file name the user or an add-on gives ('/' read as '\', relative to the
 // current directory); the name itself when the system cannot make one.

@@ -81,6 +81,37 @@ bool Contains(const std::vector<int>& list, int i) {
     return false;
 }
 
+// A button over the selected rows (all of them when none is selected): each taking part gets the
+// request rule(row, all) gives it; answers the rows whose request changed.
+template <class Row, class Rule>
+std::vector<int> ApplyRequests(Tableau<Row>& rows, const std::vector<int>& selected, Rule rule) {
+    std::vector<int> changed;
+    const bool all = selected.empty();
+    for (int i = 0; i < rows.count; ++i) {
+        if (!all && !Contains(selected, i)) continue;
+        Row& row = *rows.At(i);
+        const int32_t request = rule(row, all);
+        if (request != row.request) {
+            row.request = request;
+            changed.push_back(i);
+        }
+    }
+    return changed;
+}
+
+// The rows with a request for the run, and their total size.
+template <class Row, class Runs>
+std::vector<int> RunRows(const Tableau<Row>& rows, uint64_t& total, Runs runs) {
+    std::vector<int> out;
+    total = 0;
+    for (int i = 0; i < rows.count; ++i)
+        if (runs(rows.At(i)->request)) {
+            out.push_back(i);
+            total += rows.At(i)->size;
+        }
+    return out;
+}
+
 } // namespace
 
 const char* RelativePart(const char* path, const std::string& directory) {
@@ -216,87 +247,50 @@ std::string GetLine(const EltGWget& row, const GwPlace& place) {
 
 std::vector<int> ApplySendButton(Tableau<EltGWsend>& rows, const std::vector<int>& selected,
                                  int command) {
-    std::vector<int> changed;
-    const bool all = selected.empty();
-    for (int i = 0; i < rows.count; ++i) {
-        if (!all && !Contains(selected, i)) continue;
-        EltGWsend& row = *rows.At(i);
-        int32_t request = row.request;
+    return ApplyRequests(rows, selected, [command](const EltGWsend& row, bool all) {
         switch (command) {
         case kGwClearCommand:
             // Without a selection a conflict is blanked too.
-            if (all || row.request != kGwConflict) request = kGwSendNone;
-            break;
+            return all || row.request != kGwConflict ? int32_t{kGwSendNone} : row.request;
         case kGwUpdateCommand:
         case kGwUnlockCommand:
             if (row.request != kGwConflict && (!all || row.status != kGwSame))
-                request = command == kGwUpdateCommand ? kGwUpdate : kGwSendUnlock;
-            break;
+                return int32_t{command == kGwUpdateCommand ? kGwUpdate : kGwSendUnlock};
+            return row.request;
         default:
-            break;
+            return row.request;
         }
-        if (request != row.request) {
-            row.request = request;
-            changed.push_back(i);
-        }
-    }
-    return changed;
+    });
 }
 
 std::vector<int> ApplyGetButton(Tableau<EltGWget>& rows, const std::vector<int>& selected,
                                 int command) {
-    std::vector<int> changed;
-    const bool all = selected.empty();
-    for (int i = 0; i < rows.count; ++i) {
-        if (!all && !Contains(selected, i)) continue;
-        EltGWget& row = *rows.At(i);
-        int32_t request = row.request;
+    return ApplyRequests(rows, selected, [command](const EltGWget& row, bool all) {
         // A row advised "ERROR" can only be cleared.
         const bool open = row.advice != kGwAdviceError;
         switch (command) {
         case kGwAdvisedCommand:
-            if (open) request = row.advice;
-            break;
+            return open ? row.advice : row.request;
         case kGwClearCommand:
-            request = kGwGetNone;
-            break;
+            return int32_t{kGwGetNone};
         case kGwUpdateCommand:
-            if (open && (!all || row.status != kGwSame)) request = kGwRefresh;
-            break;
+            return open && (!all || row.status != kGwSame) ? int32_t{kGwRefresh} : row.request;
         case kGwUnlockCommand:
-            if (open && !row.locked && (!all || row.status != kGwSame)) request = kGwGetLock;
-            break;
+            return open && !row.locked && (!all || row.status != kGwSame) ? int32_t{kGwGetLock}
+                                                                          : row.request;
         default:
-            break;
+            return row.request;
         }
-        if (request != row.request) {
-            row.request = request;
-            changed.push_back(i);
-        }
-    }
-    return changed;
+    });
 }
 
 std::vector<int> SendRunRows(const Tableau<EltGWsend>& rows, uint64_t& total) {
-    std::vector<int> out;
-    total = 0;
-    for (int i = 0; i < rows.count; ++i)
-        if (rows.At(i)->request == kGwUpdate || rows.At(i)->request == kGwSendUnlock) {
-            out.push_back(i);
-            total += rows.At(i)->size;
-        }
-    return out;
+    return RunRows(rows, total,
+                   [](int32_t request) { return request == kGwUpdate || request == kGwSendUnlock; });
 }
 
 std::vector<int> GetRunRows(const Tableau<EltGWget>& rows, uint64_t& total) {
-    std::vector<int> out;
-    total = 0;
-    for (int i = 0; i < rows.count; ++i)
-        if (rows.At(i)->request != kGwGetNone) {
-            out.push_back(i);
-            total += rows.At(i)->size;
-        }
-    return out;
+    return RunRows(rows, total, [](int32_t request) { return request != kGwGetNone; });
 }
 
 } // namespace qelvo

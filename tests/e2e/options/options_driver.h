@@ -6,6 +6,7 @@
 #include "dialog_driver.h"
 #include "options_dialog.h"
 #include "session.h"
+#include "win_support.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -64,17 +65,6 @@ private:
     HHOOK hook_;
 };
 
-inline std::string TreeText(HWND tree, HTREEITEM item) {
-    char text[100] = "";
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof text;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
 inline HTREEITEM NextItem(HWND tree, HTREEITEM item, WPARAM how) {
     return reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
@@ -84,7 +74,7 @@ inline HTREEITEM NextItem(HWND tree, HTREEITEM item, WPARAM how) {
 inline void TreeTitles(HWND tree, HTREEITEM item, const std::string& indent,
                        std::vector<std::string>& out) {
     for (; item; item = NextItem(tree, item, TVGN_NEXT)) {
-        out.push_back(indent + TreeText(tree, item));
+        out.push_back(indent + host::TreeItemText(tree, item));
         TreeTitles(tree, NextItem(tree, item, TVGN_CHILD), indent + "  ", out);
     }
 }
@@ -96,18 +86,10 @@ inline std::vector<std::string> TreeTitles(HWND dialog) {
     return out;
 }
 
-inline HTREEITEM FindItem(HWND tree, HTREEITEM item, const std::string& title) {
-    for (; item; item = NextItem(tree, item, TVGN_NEXT)) {
-        if (TreeText(tree, item) == title) return item;
-        if (HTREEITEM found = FindItem(tree, NextItem(tree, item, TVGN_CHILD), title)) return found;
-    }
-    return nullptr;
-}
-
 // Chooses the page in the tree, as a click on its title does; its dialog then.
 inline HWND ShowPage(HWND dialog, const std::string& title) {
     HWND tree = GetDlgItem(dialog, host::kOptionsTreeId);
-    HTREEITEM item = FindItem(tree, NextItem(tree, nullptr, TVGN_ROOT), title);
+    HTREEITEM item = host::FindTreeItem(tree, NextItem(tree, nullptr, TVGN_ROOT), title);
     if (!item) return nullptr;
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return GetDlgItem(dialog, host::kOptionsPageId);

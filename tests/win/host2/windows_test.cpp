@@ -128,14 +128,7 @@ TEST_F(IdeWindowsTest, FrameHasItsClassesCaptionMenusAndStatusLine) {
     EXPECT_EQ(static_cast<size_t>(SendMessageA(tree, TVM_GETCOUNT, 0, 0)),
               session.ide.Projects().Current()->NodeCount());
     HTREEITEM root = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    char rootText[64] = {0};
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = root;
-    item.pszText = rootText;
-    item.cchTextMax = sizeof rootText;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    EXPECT_STREQ(rootText, "APP");
+    EXPECT_EQ(host::TreeItemText(tree, root), "APP");
 
     // A node added by an add-on appears at once.
     ide::ProjectService* projects = ide::QueryService<ide::ProjectService>(session.ide.Services());
@@ -395,14 +388,7 @@ TEST_F(IdeWindowsTest, MessageWindowShowsTheGroupsAndClearsTheShownTabOn1722) {
 void TreeLines(HWND tree, HTREEITEM item, std::vector<std::string>& lines) {
     for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT,
                                                                  reinterpret_cast<LPARAM>(item)))) {
-        char text[100] = "";
-        TVITEMA data = {};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        lines.push_back(text);
+        lines.push_back(host::TreeItemText(tree, item));
         TreeLines(tree,
                   reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
                                                            reinterpret_cast<LPARAM>(item))),
